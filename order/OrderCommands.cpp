@@ -1,0 +1,81 @@
+#include "order/OrderCommands.h"
+
+#include <string>
+
+#include "order/LocaleServices.h"
+#include "order/NumericText.h"
+
+namespace order {
+namespace {
+
+constexpr std::string_view kValidationTitle = "Validation Error";
+
+struct ItemCheck {
+  OrderField field;
+  std::string_view prompt;
+};
+
+constexpr ItemCheck kItemChecks[] = {
+    {OrderField::Quantity, "Enter a numeric quantity."},
+    {OrderField::Weight, "Enter a numeric weight amount."},
+    {OrderField::Price, "Enter a numeric price amount."},
+};
+
+}  // namespace
+
+void mnuEditNext(OrderFormView& view, OrderLedger& ledger) {
+  mnuEditNext(view, ledger, LocaleServices::ForEnvironment());
+}
+
+void mnuEditNext(OrderFormView& view, OrderLedger& ledger, const LocaleServices& locale) {
+  for (const ItemCheck& check : kItemChecks) {
+    if (!IsAcceptableNumber(view.GetText(check.field), locale.Symbols())) {
+      view.ShowMessage(check.prompt, kValidationTitle, MessageIcon::Exclamation);
+      view.SetFocus(check.field);
+      return;
+    }
+  }
+  const std::int16_t quantity = QuantityFromText(view.GetText(OrderField::Quantity));
+  const Currency weight = CurrencyFromText(view.GetText(OrderField::Weight));
+  const Currency price = CurrencyFromText(view.GetText(OrderField::Price));
+  ledger.AddItem(quantity, weight, price);
+  for (const OrderField field :
+       {OrderField::Description, OrderField::Quantity, OrderField::Weight, OrderField::Price}) {
+    view.SetText(field, "");
+  }
+  view.SetFocus(OrderField::Description);
+}
+
+void mnuEditNextOrder(OrderFormView& view, OrderLedger& ledger) {
+  ledger.ResetOrder();
+  for (const OrderField field :
+       {OrderField::Name, OrderField::Street, OrderField::City, OrderField::State, OrderField::Zip,
+        OrderField::Description, OrderField::Quantity, OrderField::Weight, OrderField::Price}) {
+    view.SetText(field, "");
+  }
+  for (const SummaryLabel label : {SummaryLabel::AmountDue, SummaryLabel::SalesTax,
+                                   SummaryLabel::Shipping, SummaryLabel::FinalTotal}) {
+    view.SetCaption(label, "");
+  }
+  view.SetFocus(OrderField::Name);
+}
+
+void mnuFileSummary(OrderFormView& view, OrderLedger& ledger) {
+  mnuFileSummary(view, ledger, LocaleServices::ForEnvironment());
+}
+
+void mnuFileSummary(OrderFormView& view, OrderLedger& ledger, const LocaleServices& locale) {
+  const OrderSummary summary = ledger.ComputeSummary(view.GetText(OrderField::State), locale);
+  // Formatted before any is written, so a failure leaves all four figures as they were.
+  const std::string amountDue = locale.FormatCurrency(summary.amountDue);
+  const std::string shipping = locale.FormatCurrency(summary.shipping);
+  const std::string salesTax = locale.FormatCurrency(summary.salesTax);
+  const std::string totalDue = locale.FormatCurrency(summary.totalDue);
+  view.SetCaption(SummaryLabel::AmountDue, amountDue);
+  view.SetCaption(SummaryLabel::Shipping, shipping);
+  view.SetCaption(SummaryLabel::SalesTax, salesTax);
+  view.SetCaption(SummaryLabel::FinalTotal, totalDue);
+  view.SetFocus(OrderField::Description);
+}
+
+}  // namespace order
