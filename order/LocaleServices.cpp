@@ -7,6 +7,7 @@
 #include <unicode/ucurr.h>
 #include <unicode/unistr.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -50,24 +51,25 @@ NumberSymbols SymbolsFor(const icu::Locale& locale) {
 }
 
 /// The locale's own currency; a locale that names no region gets its likely one.
-bool CurrencyCodeFor(const icu::Locale& locale, char16_t (&code)[4]) {
+bool CurrencyCodeFor(const icu::Locale& locale, std::array<char16_t, 4>& code) {
   UErrorCode status = U_ZERO_ERROR;
   icu::Locale likely(locale);
   likely.addLikelySubtags(status);
   status = U_ZERO_ERROR;
-  const int32_t length = ucurr_forLocale(likely.getName(), code, 4, &status);
+  const int32_t length = ucurr_forLocale(likely.getName(), code.data(),
+                                         static_cast<std::int32_t>(code.size()), &status);
   return U_SUCCESS(status) && length == 3;
 }
 
 icu::number::LocalizedNumberFormatter CurrencyFormatterFor(const icu::Locale& requested) {
   icu::Locale locale(requested);
-  char16_t code[4] = {};
+  std::array<char16_t, 4> code{};
   if (!CurrencyCodeFor(locale, code)) {
     locale = icu::Locale(kFallbackLocale);
     CurrencyCodeFor(locale, code);
   }
   UErrorCode status = U_ZERO_ERROR;
-  icu::CurrencyUnit unit(code, status);
+  icu::CurrencyUnit unit(code.data(), status);
   if (U_FAILURE(status)) throw std::runtime_error("no currency data for the locale");
   return icu::number::NumberFormatter::withLocale(locale)
       .unit(unit)
@@ -79,21 +81,13 @@ icu::number::LocalizedNumberFormatter CurrencyFormatterFor(const icu::Locale& re
 std::string DecimalDigits(Currency value) {
   const std::int64_t count = value.Count();
   // The magnitude of INT64_MIN does not fit in int64, but does in uint64.
-  std::uint64_t magnitude =
+  const std::uint64_t magnitude =
       count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
-  char buffer[32];
-  char* p = buffer + sizeof buffer;
-  for (int i = 0; i < 4; ++i) {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  }
-  *--p = '.';
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (count < 0) *--p = '-';
-  return std::string(p, buffer + sizeof buffer);
+  std::string digits = std::to_string(magnitude);
+  if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
+  digits.insert(digits.size() - 4, 1, '.');
+  if (count < 0) digits.insert(0, 1, '-');
+  return digits;
 }
 
 }  // namespace
@@ -145,7 +139,7 @@ std::string LocaleServices::FormatCurrency(Currency value) const {
   const std::string digits = DecimalDigits(value);
   UErrorCode status = U_ZERO_ERROR;
   const icu::number::FormattedNumber formatted =
-      impl_->currency.formatDecimal(icu::StringPiece(digits.data(), digits.size()), status);
+      impl_->currency.formatDecimal(icu::StringPiece(digits), status);
   std::string out;
   formatted.toTempString(status).toUTF8String(out);
   if (U_FAILURE(status)) throw std::runtime_error("currency formatting failed");

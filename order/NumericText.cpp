@@ -28,8 +28,8 @@ class Scanner {
  public:
   explicit Scanner(std::string_view text) : text_(text) {}
 
-  bool AtEnd() const { return pos_ == text_.size(); }
-  char Peek(std::size_t ahead = 0) const {
+  [[nodiscard]] bool AtEnd() const { return pos_ == text_.size(); }
+  [[nodiscard]] char Peek(std::size_t ahead = 0) const {
     return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
   }
   void Advance(std::size_t n = 1) { pos_ += n; }
@@ -41,7 +41,7 @@ class Scanner {
   }
 
   /// Length of the first symbol that stands here, or 0.
-  std::size_t Match(const std::vector<std::string>& symbols) const {
+  [[nodiscard]] std::size_t Match(const std::vector<std::string>& symbols) const {
     for (const std::string& s : symbols) {
       if (!s.empty() && text_.substr(pos_).starts_with(s)) return s.size();
     }
@@ -137,49 +137,41 @@ LeadingNumber ReadRadix(std::string_view compact) {
 }
 
 LeadingNumber ReadDecimal(std::string_view compact) {
+  const auto digitAt = [&](std::size_t i) { return i < compact.size() && IsDigit(compact[i]); };
   std::size_t i = 0;
   const bool negative = compact[0] == '-';
   if (compact[0] == '+' || compact[0] == '-') ++i;
   const std::size_t mantissaStart = i;
-  std::size_t integerDigits = 0;
-  std::size_t leadingZeros = 0;  // zeros before the first significant digit
+
+  // Where the first significant digit stands decides, for a value beyond double's range,
+  // whether it overflowed or underflowed.
+  std::size_t digits = 0;
+  std::size_t significantIntegerDigits = 0;
+  std::size_t zerosAfterPoint = 0;  // before the first significant fraction digit
   bool significant = false;
-  while (i < compact.size() && IsDigit(compact[i])) {
+  for (; digitAt(i); ++i, ++digits) {
     significant = significant || compact[i] != '0';
-    if (significant)
-      ++integerDigits;
-    else
-      ++leadingZeros;
-    ++i;
+    if (significant) ++significantIntegerDigits;
   }
-  std::size_t fractionDigits = 0;
-  std::size_t fractionZeros = 0;  // zeros after the point before the first significant digit
   if (i < compact.size() && compact[i] == '.') {
-    ++i;
-    while (i < compact.size() && IsDigit(compact[i])) {
-      if (!significant && compact[i] == '0') ++fractionZeros;
+    for (++i; digitAt(i); ++i, ++digits) {
+      if (!significant && compact[i] == '0') ++zerosAfterPoint;
       significant = significant || compact[i] != '0';
-      ++fractionDigits;
-      ++i;
     }
   }
-  if (integerDigits + leadingZeros + fractionDigits == 0) return {0.0, 0, compact.size()};
+  if (digits == 0) return {0.0, 0, compact.size()};
 
   long long exponent = 0;
   if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E')) {
     std::size_t j = i + 1;
-    bool exponentNegative = false;
-    if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) {
-      exponentNegative = compact[j] == '-';
-      ++j;
-    }
-    const std::size_t exponentDigits = j;
-    while (j < compact.size() && IsDigit(compact[j])) {
-      // Saturate: any exponent this large is already far outside double's range.
+    const bool exponentNegative = j < compact.size() && compact[j] == '-';
+    if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) ++j;
+    const std::size_t exponentStart = j;
+    for (; digitAt(j); ++j) {
+      // Saturate: an exponent this large is already far outside double's range.
       if (exponent < 1'000'000'000) exponent = exponent * 10 + (compact[j] - '0');
-      ++j;
     }
-    if (j > exponentDigits) {
+    if (j > exponentStart) {  // "1e" is the number 1 followed by a letter
       i = j;
       if (exponentNegative) exponent = -exponent;
     }
@@ -191,13 +183,14 @@ LeadingNumber ReadDecimal(std::string_view compact) {
   const char* last = compact.data() + i;
   const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
   if (error == std::errc::result_out_of_range) {
-    // Beyond double's range: decide between overflow and underflow by the decimal magnitude.
-    const long long magnitude = integerDigits > 0
-                                    ? static_cast<long long>(integerDigits) + exponent
-                                    : exponent - static_cast<long long>(fractionZeros);
+    const long long magnitude = significantIntegerDigits > 0
+                                    ? static_cast<long long>(significantIntegerDigits) + exponent
+                                    : exponent - static_cast<long long>(zerosAfterPoint);
     value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (error != std::errc() || end != last) {
-    value = 0.0;  // cannot happen for the text scanned above; never report a partial read
+    // Not expected for the text scanned above; if it happens, read nothing rather than
+    // a number that was not typed.
+    return {0.0, 0, compact.size()};
   }
   return {negative ? -value : value, i, compact.size()};
 }

@@ -1,5 +1,6 @@
 #include "order/OrderCommands.h"
 
+#include <array>
 #include <string>
 
 #include "order/LocaleServices.h"
@@ -15,11 +16,11 @@ struct ItemCheck {
   std::string_view prompt;
 };
 
-constexpr ItemCheck kItemChecks[] = {
+constexpr std::array<ItemCheck, 3> kItemChecks{{
     {OrderField::Quantity, "Enter a numeric quantity."},
     {OrderField::Weight, "Enter a numeric weight amount."},
     {OrderField::Price, "Enter a numeric price amount."},
-};
+}};
 
 }  // namespace
 
