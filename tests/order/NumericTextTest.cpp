@@ -51,8 +51,9 @@ TEST(NumericTextTest, IsNumericTextFollowsTheLocaleSeparatorsAndSymbol) {
   EXPECT_TRUE(IsNumericText("1\u202F000,5", french.Symbols()));
   EXPECT_TRUE(IsNumericText("1 000,5", french.Symbols()));
   EXPECT_TRUE(IsNumericText("1’000.5", swiss.Symbols()));
-  // What the formatter writes can be typed back.
-  for (const LocaleServices* locale : {&german, &french, &swiss}) {
+  // What the formatter writes is numeric again.
+  const LocaleServices us("en_US");
+  for (const LocaleServices* locale : {&us, &german, &french, &swiss}) {
     const std::string shown = locale->FormatCurrency(Currency::FromCount(-12'345'678));
     EXPECT_TRUE(IsNumericText(shown, locale->Symbols())) << shown;
   }
