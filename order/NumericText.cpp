@@ -14,13 +14,24 @@ namespace order {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
 
 int HexValue(char c) {
   if (IsDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
+}
+
+/// The base that a radix letter after '&' names: H hexadecimal, O octal; 0 for none.
+int RadixBase(char kind) {
+  if (kind == 'H' || kind == 'h') return 16;
+  if (kind == 'O' || kind == 'o') return 8;
+  return 0;
+}
+
+bool IsRadixDigit(char c, int base) {
+  const int value = HexValue(c);
+  return value >= 0 && value < base;
 }
 
 /// A cursor over UTF-8 text that matches multi-byte symbols as whole byte sequences.
@@ -73,18 +84,10 @@ class Scanner {
 
 /// &H and hex digits, or &O and octal digits. Moves past them only when they are there.
 bool TakeRadixNumber(Scanner& s) {
-  if (s.Peek() != '&') return false;
-  const char kind = s.Peek(1);
-  bool (*digit)(char) = nullptr;
-  if (kind == 'H' || kind == 'h') {
-    digit = [](char c) { return HexValue(c) >= 0; };
-  } else if (kind == 'O' || kind == 'o') {
-    digit = IsOctalDigit;
-  } else {
-    return false;
-  }
+  const int base = s.Peek() == '&' ? RadixBase(s.Peek(1)) : 0;
+  if (base == 0) return false;
   std::size_t digits = 0;
-  while (digit(s.Peek(2 + digits))) ++digits;
+  while (IsRadixDigit(s.Peek(2 + digits), base)) ++digits;
   if (digits == 0) return false;
   s.Advance(2 + digits);
   return true;
@@ -120,17 +123,13 @@ std::string WithoutBlanks(std::string_view text) {
   return compact;
 }
 
-LeadingNumber ReadRadix(std::string_view compact) {
-  const bool hex = compact[1] == 'H' || compact[1] == 'h';
-  const int base = hex ? 16 : 8;
+LeadingNumber ReadRadix(std::string_view compact, int base) {
   double value = 0.0;
   std::size_t i = 2;
-  for (; i < compact.size(); ++i) {
-    const int d = HexValue(compact[i]);
-    if (d < 0 || d >= base) break;
+  for (; i < compact.size() && IsRadixDigit(compact[i], base); ++i) {
     // Exact up to 2^53, far beyond any amount's range; past that it only grows toward
     // infinity, so an oversized value can never come back as a small one.
-    value = value * base + d;
+    value = value * base + HexValue(compact[i]);
   }
   if (i == 2) return {0.0, 0, compact.size()};
   return {value, i, compact.size()};
@@ -195,13 +194,17 @@ LeadingNumber ReadDecimal(std::string_view compact) {
   return {negative ? -value : value, i, compact.size()};
 }
 
+bool GroupsWithDot(const NumberSymbols& symbols) {
+  if (symbols.decimal == ".") return false;
+  for (const std::string& g : symbols.grouping) {
+    if (g == ".") return true;
+  }
+  return false;
+}
+
 /// In a locale that groups with '.', a '.' between a digit and exactly three digits is how
 /// that locale writes thousands.
-bool LooksLikeDotGrouping(std::string_view compact, const NumberSymbols& symbols) {
-  if (symbols.decimal == ".") return false;
-  bool dotGroups = false;
-  for (const std::string& g : symbols.grouping) dotGroups = dotGroups || g == ".";
-  if (!dotGroups) return false;
+bool LooksLikeDotGrouping(std::string_view compact) {
   for (std::size_t i = 1; i < compact.size(); ++i) {
     if (compact[i] != '.' || !IsDigit(compact[i - 1])) continue;
     std::size_t digits = 0;
@@ -246,11 +249,8 @@ bool IsNumericText(std::string_view text, const NumberSymbols& symbols) {
 LeadingNumber ReadLeadingNumber(std::string_view text) {
   const std::string compact = WithoutBlanks(text);
   if (compact.empty()) return {};
-  if (compact.size() > 1 && compact[0] == '&') {
-    const char kind = compact[1];
-    if (kind == 'H' || kind == 'h' || kind == 'O' || kind == 'o') return ReadRadix(compact);
-  }
-  return ReadDecimal(compact);
+  const int base = compact.size() > 1 && compact[0] == '&' ? RadixBase(compact[1]) : 0;
+  return base != 0 ? ReadRadix(compact, base) : ReadDecimal(compact);
 }
 
 double ParseLeadingNumber(std::string_view text) { return ReadLeadingNumber(text).value; }
@@ -258,7 +258,7 @@ double ParseLeadingNumber(std::string_view text) { return ReadLeadingNumber(text
 bool IsAcceptableNumber(std::string_view text, const NumberSymbols& symbols) {
   if (text.empty() || !IsNumericText(text, symbols)) return false;
   if (!ReadLeadingNumber(text).ReadsWholeText()) return false;
-  return !LooksLikeDotGrouping(WithoutBlanks(text), symbols);
+  return !GroupsWithDot(symbols) || !LooksLikeDotGrouping(WithoutBlanks(text));
 }
 
 std::int16_t QuantityFromText(std::string_view text) {
