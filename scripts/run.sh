@@ -8,4 +8,4 @@ scripts/install-packages.sh "${BUILD_PACKAGES[@]}"
 cmake -S . -B build -G Ninja -DBUILD_TESTING=OFF -DQUISTRAL_BENCHMARKS=OFF
 cmake --build build
 
-echo "Built the order core (build/order/liborder.a). The window is not part of this build yet."
+exec build/app/quistral

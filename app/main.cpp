@@ -1,0 +1,20 @@
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "order/LocaleServices.h"
+#include "window/DesktopSession.h"
+#include "window/ModalRunner.h"
+#include "window/frmMail.h"
+
+int main(int argc, char* argv[]) {
+  if (const auto missing = window::MissingDesktopSession(&std::getenv)) {
+    std::cerr << *missing << '\n';
+    return EXIT_FAILURE;
+  }
+  QApplication application(argc, argv);
+  window::ExecModalRunner modals;
+  window::frmMail form(modals, &order::LocaleServices::ForEnvironment);
+  form.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,90 @@
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+// Starts the probe alternately as the order form and as a bare window, and reports the
+// medians of the time from process start to the window on screen and of peak memory.
+// Usage: startup_bench path/to/startup_probe [runs]
+
+namespace {
+
+struct Sample {
+  double milliseconds;
+  long peakKiB;
+};
+
+Sample RunOnce(const char* probe, const char* mode) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) std::exit(2);
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t child = fork();
+  if (child == 0) {
+    dup2(pipeFds[1], STDOUT_FILENO);
+    close(pipeFds[0]);
+    execl(probe, probe, mode, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipeFds[1]);
+  char byte = 0;
+  const bool shown = read(pipeFds[0], &byte, 1) == 1;
+  const auto end = std::chrono::steady_clock::now();
+  close(pipeFds[0]);
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  if (!shown || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "startup_probe %s failed (status %d)\n", mode, status);
+    std::exit(1);
+  }
+  return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+}
+
+template <typename T>
+T Median(std::vector<T> values) {
+  std::ranges::sort(values);
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s path/to/startup_probe [runs]\n", argv[0]);
+    return 2;
+  }
+  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
+  std::vector<double> formMs, bareMs;
+  std::vector<long> formKiB, bareKiB;
+  // Each form run is paired with the bare run just before it, so load that comes and goes
+  // on the machine moves both sides of a ratio together.
+  std::vector<double> pairRatios;
+  RunOnce(argv[1], "form");  // Warms the file cache for both.
+  for (int i = 0; i < runs; ++i) {
+    const Sample bare = RunOnce(argv[1], "bare");
+    const Sample form = RunOnce(argv[1], "form");
+    bareMs.push_back(bare.milliseconds);
+    bareKiB.push_back(bare.peakKiB);
+    formMs.push_back(form.milliseconds);
+    formKiB.push_back(form.peakKiB);
+    pairRatios.push_back(form.milliseconds / bare.milliseconds);
+  }
+  const double timeRatio = Median(pairRatios);
+  const double extraMiB = (Median(formKiB) - Median(bareKiB)) / 1024.0;
+  std::printf("runs %d\n", runs);
+  std::printf("bare window: %.1f ms to shown, peak %.1f MiB\n", Median(bareMs),
+              Median(bareKiB) / 1024.0);
+  std::printf("order form:  %.1f ms to shown, peak %.1f MiB\n", Median(formMs),
+              Median(formKiB) / 1024.0);
+  std::printf(
+      "time %.2fx the bare window, median of paired runs (target <= 1.3x); "
+      "memory +%.2f MiB (target <= 5)\n",
+      timeRatio, extraMiB);
+  return 0;
+}

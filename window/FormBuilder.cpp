@@ -1,0 +1,112 @@
+#include "window/FormBuilder.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
+#include <vector>
+
+#include "window/FormLayout.h"
+
+namespace window {
+namespace {
+
+QWidget* MakeControl(const ControlSpec& spec, QWidget& parent) {
+  const QString caption = QString::fromUtf8(spec.caption);
+  switch (spec.kind) {
+    case ControlKind::GroupBox:
+      return new QGroupBox(caption, &parent);
+    case ControlKind::Caption: {
+      auto* label = new QLabel(caption, &parent);
+      // Captions sit on their field's first line, also where the label is taller.
+      label->setAlignment(spec.alignment | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::TextBox:
+      return new QLineEdit(&parent);
+    case ControlKind::Figure: {
+      auto* label = new QLabel(&parent);
+      label->setAlignment(spec.alignment | Qt::AlignVCenter);
+      label->setFrameStyle(QFrame::Box | QFrame::Plain);
+      label->setLineWidth(1);
+      label->setFont(FigureFont());
+      return label;
+    }
+  }
+  return nullptr;
+}
+
+void LinkCaption(const ControlSpec& caption, QLabel& label, QWidget& partner) {
+  const QString name = PlainCaption(caption.caption);
+  if (auto* textBox = qobject_cast<QLineEdit*>(&partner)) {
+    label.setBuddy(textBox);
+    textBox->setAccessibleName(name);
+  } else {
+    // A figure's accessible name stays its own text, so a screen reader says the amount.
+    partner.setAccessibleDescription(name);
+  }
+}
+
+void BuildMenus(QMenuBar& menuBar) {
+  QHash<QString, QMenu*> menus;
+  for (const MenuSpec& spec : FormMenus()) {
+    const QString caption = QString::fromUtf8(spec.caption);
+    if (spec.parent == nullptr) {
+      QMenu* menu = menuBar.addMenu(caption);
+      menu->setObjectName(QString::fromUtf8(spec.name));
+      menus.insert(menu->objectName(), menu);
+      continue;
+    }
+    QMenu* menu = menus.value(QString::fromUtf8(spec.parent));
+    QAction* action =
+        caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
+    action->setObjectName(QString::fromUtf8(spec.name));
+  }
+}
+
+}  // namespace
+
+QFont FigureFont() {
+  QFont font(QStringLiteral("Sans Serif"));
+  font.setPointSizeF(9.75);
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  return font;
+}
+
+void BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
+  client.setFixedSize(TwipsToPixels(kClientArea, dotsPerInch).size());
+
+  QHash<QString, QWidget*> built;
+  // Group boxes come first in the table's sense: build parents before children.
+  for (const bool groups : {true, false}) {
+    for (const ControlSpec& spec : FormControls()) {
+      if ((spec.kind == ControlKind::GroupBox) != groups) continue;
+      QWidget* parent = groups ? &client : built.value(QString::fromUtf8(spec.parent));
+      QWidget* control = MakeControl(spec, *parent);
+      control->setObjectName(QString::fromUtf8(spec.name));
+      control->setGeometry(TwipsToPixels(spec.twips, dotsPerInch));
+      built.insert(control->objectName(), control);
+    }
+  }
+
+  std::vector<const ControlSpec*> focusable;
+  for (const ControlSpec& spec : FormControls()) {
+    if (spec.kind == ControlKind::TextBox) focusable.push_back(&spec);
+    if (spec.partner == nullptr) continue;
+    LinkCaption(spec, *qobject_cast<QLabel*>(built.value(QString::fromUtf8(spec.name))),
+                *built.value(QString::fromUtf8(spec.partner)));
+  }
+  std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    QWidget::setTabOrder(built.value(QString::fromUtf8(focusable[i - 1]->name)),
+                         built.value(QString::fromUtf8(focusable[i]->name)));
+  }
+
+  BuildMenus(menuBar);
+}
+
+}  // namespace window
