@@ -1,4 +1,3 @@
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -119,31 +118,6 @@ class FormLayoutTest : public QObject {
       });
       QVERIFY(next != byTab.end());
       QCOMPARE(label->buddy(), client.findChild<QLineEdit*>(next->name));
-    }
-  }
-
-  void groupBoxesAndMenusCarryTheirCaptions() {
-    QWidget client;
-    QMenuBar menuBar;
-    BuildForm(client, menuBar, 96);
-    QCOMPARE(client.findChild<QGroupBox*>("Frame3")->title(), QString("Customer"));
-    QCOMPARE(client.findChild<QGroupBox*>("Frame2")->title(), QString("Item"));
-    QCOMPARE(client.findChild<QGroupBox*>("Frame1")->title(), QString("Summary"));
-
-    QStringList bar;
-    for (QAction* action : menuBar.actions()) {
-      bar << action->menu()->objectName() + '=' + action->text();
-      for (QAction* entry : action->menu()->actions()) {
-        bar << entry->objectName() + '=' + (entry->isSeparator() ? "-" : entry->text());
-      }
-    }
-    QCOMPARE(bar,
-             (QStringList{"mnuFile=&Flle", "mnuFilePrint=&Print Form", "mnuFileSummary=&Summary",
-                          "mnuFileExit=E&xit", "mnuEdit=&Edit", "mnuEditNext=&Next Item",
-                          "mnuEditNextOrder=Next &Order", "mnuSEP=-", "mnuEditFont=&Font",
-                          "mnuEditColor=Colo&r", "mnuHelp=&Help", "mnuHelpAbout=&About"}));
-    for (QAction* action : menuBar.actions()) {
-      for (QAction* entry : action->menu()->actions()) QVERIFY(entry->shortcut().isEmpty());
     }
   }
 

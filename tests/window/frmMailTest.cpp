@@ -276,7 +276,7 @@ class frmMailTest : public QObject {
     QCOMPARE(Figures(), figures);
   }
 
-  void separatorAndUnbuiltEntriesDoNothing() {
+  void theSeparatorDoesNothing() {
     Fill(Qt::Key_N, "Ann");
     Press(Qt::Key_E, Qt::AltModifier);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
