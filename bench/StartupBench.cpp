@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,12 +18,12 @@ namespace {
 
 struct Sample {
   double milliseconds;
-  long peakKiB;
+  double peakMiB;
 };
 
 Sample RunOnce(const char* probe, const char* mode) {
-  int pipeFds[2];
-  if (pipe(pipeFds) != 0) std::exit(2);
+  std::array<int, 2> pipeFds{};
+  if (pipe(pipeFds.data()) != 0) std::exit(2);
   const auto start = std::chrono::steady_clock::now();
   const pid_t child = fork();
   if (child == 0) {
@@ -43,7 +44,8 @@ Sample RunOnce(const char* probe, const char* mode) {
     std::fprintf(stderr, "startup_probe %s failed (status %d)\n", mode, status);
     std::exit(1);
   }
-  return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+  return {std::chrono::duration<double, std::milli>(end - start).count(),
+          static_cast<double>(usage.ru_maxrss) / 1024.0};
 }
 
 template <typename T>
@@ -61,7 +63,7 @@ int main(int argc, char* argv[]) {
   }
   const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 21;
   std::vector<double> formMs, bareMs;
-  std::vector<long> formKiB, bareKiB;
+  std::vector<double> formMiB, bareMiB;
   // Each form run is paired with the bare run just before it, so load that comes and goes
   // on the machine moves both sides of a ratio together.
   std::vector<double> pairRatios;
@@ -70,18 +72,16 @@ int main(int argc, char* argv[]) {
     const Sample bare = RunOnce(argv[1], "bare");
     const Sample form = RunOnce(argv[1], "form");
     bareMs.push_back(bare.milliseconds);
-    bareKiB.push_back(bare.peakKiB);
+    bareMiB.push_back(bare.peakMiB);
     formMs.push_back(form.milliseconds);
-    formKiB.push_back(form.peakKiB);
+    formMiB.push_back(form.peakMiB);
     pairRatios.push_back(form.milliseconds / bare.milliseconds);
   }
   const double timeRatio = Median(pairRatios);
-  const double extraMiB = (Median(formKiB) - Median(bareKiB)) / 1024.0;
+  const double extraMiB = Median(formMiB) - Median(bareMiB);
   std::printf("runs %d\n", runs);
-  std::printf("bare window: %.1f ms to shown, peak %.1f MiB\n", Median(bareMs),
-              Median(bareKiB) / 1024.0);
-  std::printf("order form:  %.1f ms to shown, peak %.1f MiB\n", Median(formMs),
-              Median(formKiB) / 1024.0);
+  std::printf("bare window: %.1f ms to shown, peak %.1f MiB\n", Median(bareMs), Median(bareMiB));
+  std::printf("order form:  %.1f ms to shown, peak %.1f MiB\n", Median(formMs), Median(formMiB));
   std::printf(
       "time %.2fx the bare window, median of paired runs (target <= 1.3x); "
       "memory +%.2f MiB (target <= 5)\n",
