@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "window/FigureLabel.h"
 #include "window/FormLayout.h"
 
 namespace window {
@@ -28,7 +29,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget& parent) {
     case ControlKind::TextBox:
       return new QLineEdit(&parent);
     case ControlKind::Figure: {
-      auto* label = new QLabel(&parent);
+      auto* label = new FigureLabel(&parent);
       label->setAlignment(spec.alignment | Qt::AlignVCenter);
       label->setFrameStyle(QFrame::Box | QFrame::Plain);
       label->setLineWidth(1);

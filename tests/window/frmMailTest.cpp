@@ -9,6 +9,7 @@
 
 #include "AnsweringModalRunner.h"
 #include "order/LocaleServices.h"
+#include "window/FigureLabel.h"
 #include "window/frmMail.h"
 
 namespace window {
@@ -274,6 +275,20 @@ class frmMailTest : public QObject {
     Item("Kettle", "1", "1", "1");
     Summary();
     QCOMPARE(Figures(), figures);
+  }
+
+  void anAmountTooWideForItsBoxIsMarkedNotClipped() {
+    Item("Yacht", "1", "1", "123456789.12");
+    Summary();
+    auto* amount = form_->findChild<FigureLabel*>("lblAmountDue");
+    QCOMPARE(amount->text(), QString("$123,456,789.12"));
+    const QString shown = amount->DisplayedText();
+    QVERIFY2(shown.startsWith(QChar(0x2026)) && shown.endsWith("789.12"), qPrintable(shown));
+    // Amounts that fit are drawn whole.
+    NextOrder();
+    Item("Cup", "1", "1", "2");
+    Summary();
+    QCOMPARE(amount->DisplayedText(), QString("$2.00"));
   }
 
   void theSeparatorDoesNothing() {
