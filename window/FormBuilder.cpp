@@ -15,22 +15,22 @@
 namespace window {
 namespace {
 
-QWidget* MakeControl(const ControlSpec& spec, QWidget& parent) {
-  const QString caption = QString::fromUtf8(spec.caption);
-  switch (spec.kind) {
+QWidget* MakeControl(const ControlRow& row, QWidget& parent) {
+  const QString caption = QString::fromUtf8(row.caption);
+  switch (row.kind) {
     case ControlKind::GroupBox:
       return new QGroupBox(caption, &parent);
     case ControlKind::Caption: {
       auto* label = new QLabel(caption, &parent);
       // Captions sit on their field's first line, also where the label is taller.
-      label->setAlignment(spec.alignment | Qt::AlignTop);
+      label->setAlignment(row.alignment | Qt::AlignTop);
       return label;
     }
     case ControlKind::TextBox:
       return new QLineEdit(&parent);
     case ControlKind::Figure: {
       auto* label = new FigureLabel(&parent);
-      label->setAlignment(spec.alignment | Qt::AlignVCenter);
+      label->setAlignment(row.alignment | Qt::AlignVCenter);
       label->setFrameStyle(QFrame::Box | QFrame::Plain);
       label->setLineWidth(1);
       label->setFont(FigureFont());
@@ -40,7 +40,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget& parent) {
   return nullptr;
 }
 
-void LinkCaption(const ControlSpec& caption, QLabel& label, QWidget& partner) {
+void LinkCaption(const ControlRow& caption, QLabel& label, QWidget& partner) {
   const QString name = PlainCaption(caption.caption);
   if (auto* textBox = qobject_cast<QLineEdit*>(&partner)) {
     label.setBuddy(textBox);
@@ -53,18 +53,18 @@ void LinkCaption(const ControlSpec& caption, QLabel& label, QWidget& partner) {
 
 void BuildMenus(QMenuBar& menuBar) {
   QHash<QString, QMenu*> menus;
-  for (const MenuSpec& spec : FormMenus()) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    if (spec.parent == nullptr) {
+  for (const MenuRow& row : FormMenus()) {
+    const QString caption = QString::fromUtf8(row.caption);
+    if (row.parent == nullptr) {
       QMenu* menu = menuBar.addMenu(caption);
-      menu->setObjectName(QString::fromUtf8(spec.name));
+      menu->setObjectName(QString::fromUtf8(row.name));
       menus.insert(menu->objectName(), menu);
       continue;
     }
-    QMenu* menu = menus.value(QString::fromUtf8(spec.parent));
+    QMenu* menu = menus.value(QString::fromUtf8(row.parent));
     QAction* action =
         caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
-    action->setObjectName(QString::fromUtf8(spec.name));
+    action->setObjectName(QString::fromUtf8(row.name));
   }
 }
 
@@ -84,24 +84,24 @@ void BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   QHash<QString, QWidget*> built;
   // Group boxes come first in the table's sense: build parents before children.
   for (const bool groups : {true, false}) {
-    for (const ControlSpec& spec : FormControls()) {
-      if ((spec.kind == ControlKind::GroupBox) != groups) continue;
-      QWidget* parent = groups ? &client : built.value(QString::fromUtf8(spec.parent));
-      QWidget* control = MakeControl(spec, *parent);
-      control->setObjectName(QString::fromUtf8(spec.name));
-      control->setGeometry(TwipsToPixels(spec.twips, dotsPerInch));
+    for (const ControlRow& row : FormControls()) {
+      if ((row.kind == ControlKind::GroupBox) != groups) continue;
+      QWidget* parent = groups ? &client : built.value(QString::fromUtf8(row.parent));
+      QWidget* control = MakeControl(row, *parent);
+      control->setObjectName(QString::fromUtf8(row.name));
+      control->setGeometry(TwipsToPixels(row.twips, dotsPerInch));
       built.insert(control->objectName(), control);
     }
   }
 
-  std::vector<const ControlSpec*> focusable;
-  for (const ControlSpec& spec : FormControls()) {
-    if (spec.kind == ControlKind::TextBox) focusable.push_back(&spec);
-    if (spec.partner == nullptr) continue;
-    LinkCaption(spec, *qobject_cast<QLabel*>(built.value(QString::fromUtf8(spec.name))),
-                *built.value(QString::fromUtf8(spec.partner)));
+  std::vector<const ControlRow*> focusable;
+  for (const ControlRow& row : FormControls()) {
+    if (row.kind == ControlKind::TextBox) focusable.push_back(&row);
+    if (row.partner == nullptr) continue;
+    LinkCaption(row, *qobject_cast<QLabel*>(built.value(QString::fromUtf8(row.name))),
+                *built.value(QString::fromUtf8(row.partner)));
   }
-  std::ranges::sort(focusable, {}, &ControlSpec::tabIndex);
+  std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
   for (std::size_t i = 1; i < focusable.size(); ++i) {
     QWidget::setTabOrder(built.value(QString::fromUtf8(focusable[i - 1]->name)),
                          built.value(QString::fromUtf8(focusable[i]->name)));

@@ -11,7 +11,7 @@ constexpr Qt::Alignment kRight = Qt::AlignRight;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft;
 
 // clang-format off
-constexpr std::array<ControlSpec, 29> kControls{{
+constexpr std::array<ControlRow, 29> kControls{{
   // kind         name              parent    caption                   left   top  width height tab alignment partner
   {K::GroupBox, "Frame3",         nullptr,  "Customer",               {204,   46, 5652, 1572}, 28, kLeft,  nullptr},
   {K::GroupBox, "Frame2",         nullptr,  "Item",                   {204, 1726, 5652, 1332}, 27, kLeft,  nullptr},
@@ -47,7 +47,7 @@ constexpr std::array<ControlSpec, 29> kControls{{
   {K::Figure,   "lblFinalTotal",  "Frame1", "",                       {3480, 1680, 1335,  255}, 23, kRight, nullptr},
 }};
 
-constexpr std::array<MenuSpec, 12> kMenus{{
+constexpr std::array<MenuRow, 12> kMenus{{
   {"mnuFile",          nullptr,   "&Flle"},
   {"mnuFilePrint",     "mnuFile", "&Print Form"},
   {"mnuFileSummary",   "mnuFile", "&Summary"},
@@ -69,9 +69,9 @@ int EdgeToPixels(int twips, qreal dotsPerInch) {
 
 }  // namespace
 
-std::span<const ControlSpec> FormControls() { return kControls; }
+std::span<const ControlRow> FormControls() { return kControls; }
 
-std::span<const MenuSpec> FormMenus() { return kMenus; }
+std::span<const MenuRow> FormMenus() { return kMenus; }
 
 QRect TwipsToPixels(TwipsRect twips, qreal dotsPerInch) {
   const int left = EdgeToPixels(twips.left, dotsPerInch);

@@ -18,7 +18,7 @@ struct TwipsRect {
 enum class ControlKind { GroupBox, Caption, TextBox, Figure };
 
 /// One control of the form. Positions are relative to the parent's top-left corner.
-struct ControlSpec {
+struct ControlRow {
   ControlKind kind;
   const char* name;
   /// The group box it sits in; nullptr for a group box, which sits on the window.
@@ -36,7 +36,7 @@ struct ControlSpec {
 
 /// One menu or menu entry; parent is nullptr for a menu on the menu bar. A caption of "-"
 /// makes a separator.
-struct MenuSpec {
+struct MenuRow {
   const char* name;
   const char* parent;
   const char* caption;
@@ -46,10 +46,10 @@ struct MenuSpec {
 inline constexpr TwipsRect kClientArea{0, 0, 6060, 5490};
 
 /// Every control of the window, in no particular order: tab order comes from tabIndex.
-std::span<const ControlSpec> FormControls();
+std::span<const ControlRow> FormControls();
 
 /// The menu bar, menus before their entries, entries in the order they are shown.
-std::span<const MenuSpec> FormMenus();
+std::span<const MenuRow> FormMenus();
 
 /// Converts edges rather than sizes, so edges that meet or line up in twips still do in
 /// pixels whatever the rounding. 15 twips a pixel at 96 dots per inch.

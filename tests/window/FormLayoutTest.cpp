@@ -33,20 +33,20 @@ class FormLayoutTest : public QObject {
     QCOMPARE(client.size(), QSize(qRound(6060 * scale), qRound(5490 * scale)));
     if (dpi == 96.0) QCOMPARE(client.size(), QSize(404, 366));
 
-    for (const ControlSpec& spec : FormControls()) {
-      auto* control = client.findChild<QWidget*>(QString::fromUtf8(spec.name));
-      QVERIFY2(control != nullptr, spec.name);
-      const QString parent = spec.parent ? QString::fromUtf8(spec.parent) : QString();
+    for (const ControlRow& row : FormControls()) {
+      auto* control = client.findChild<QWidget*>(QString::fromUtf8(row.name));
+      QVERIFY2(control != nullptr, row.name);
+      const QString parent = row.parent ? QString::fromUtf8(row.parent) : QString();
       QCOMPARE(
           control->parentWidget() == &client ? QString() : control->parentWidget()->objectName(),
           parent);
       // Every edge within half a pixel of where the twips put it.
       const QRect r = control->geometry();
-      const TwipsRect t = spec.twips;
-      QVERIFY2(qAbs(r.left() - t.left * scale) <= 0.5, spec.name);
-      QVERIFY2(qAbs(r.top() - t.top * scale) <= 0.5, spec.name);
-      QVERIFY2(qAbs(r.x() + r.width() - (t.left + t.width) * scale) <= 0.5, spec.name);
-      QVERIFY2(qAbs(r.y() + r.height() - (t.top + t.height) * scale) <= 0.5, spec.name);
+      const TwipsRect t = row.twips;
+      QVERIFY2(qAbs(r.left() - t.left * scale) <= 0.5, row.name);
+      QVERIFY2(qAbs(r.top() - t.top * scale) <= 0.5, row.name);
+      QVERIFY2(qAbs(r.x() + r.width() - (t.left + t.width) * scale) <= 0.5, row.name);
+      QVERIFY2(qAbs(r.y() + r.height() - (t.top + t.height) * scale) <= 0.5, row.name);
     }
 
     // Captions that end at one line in twips end at one pixel column too.
@@ -103,8 +103,8 @@ class FormLayoutTest : public QObject {
     }
 
     // A caption with an access key hands the focus to the next field in tab order.
-    std::vector<ControlSpec> byTab(FormControls().begin(), FormControls().end());
-    std::ranges::sort(byTab, {}, &ControlSpec::tabIndex);
+    std::vector<ControlRow> byTab(FormControls().begin(), FormControls().end());
+    std::ranges::sort(byTab, {}, &ControlRow::tabIndex);
     for (auto it = byTab.begin(); it != byTab.end(); ++it) {
       if (it->kind != ControlKind::Caption) continue;
       auto* label = client.findChild<QLabel*>(it->name);
@@ -113,8 +113,8 @@ class FormLayoutTest : public QObject {
         QVERIFY2(label->buddy() == nullptr, it->name);
         continue;
       }
-      const auto next = std::find_if(it + 1, byTab.end(), [](const ControlSpec& spec) {
-        return spec.kind == ControlKind::TextBox;
+      const auto next = std::find_if(it + 1, byTab.end(), [](const ControlRow& row) {
+        return row.kind == ControlKind::TextBox;
       });
       QVERIFY(next != byTab.end());
       QCOMPARE(label->buddy(), client.findChild<QLineEdit*>(next->name));
