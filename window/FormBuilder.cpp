@@ -82,15 +82,16 @@ void BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   client.setFixedSize(TwipsToPixels(kClientArea, dotsPerInch).size());
 
   QHash<QString, QWidget*> built;
-  // Group boxes come first in the table's sense: build parents before children.
+  const auto control = [&built](const char* name) { return built.value(QString::fromUtf8(name)); };
+  // Group boxes first, so every control's parent exists whatever the table's order.
   for (const bool groups : {true, false}) {
     for (const ControlRow& row : FormControls()) {
       if ((row.kind == ControlKind::GroupBox) != groups) continue;
-      QWidget* parent = groups ? &client : built.value(QString::fromUtf8(row.parent));
-      QWidget* control = MakeControl(row, *parent);
-      control->setObjectName(QString::fromUtf8(row.name));
-      control->setGeometry(TwipsToPixels(row.twips, dotsPerInch));
-      built.insert(control->objectName(), control);
+      QWidget* parent = groups ? &client : control(row.parent);
+      QWidget* made = MakeControl(row, *parent);
+      made->setObjectName(QString::fromUtf8(row.name));
+      made->setGeometry(TwipsToPixels(row.twips, dotsPerInch));
+      built.insert(made->objectName(), made);
     }
   }
 
@@ -98,13 +99,11 @@ void BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   for (const ControlRow& row : FormControls()) {
     if (row.kind == ControlKind::TextBox) focusable.push_back(&row);
     if (row.partner == nullptr) continue;
-    LinkCaption(row, *qobject_cast<QLabel*>(built.value(QString::fromUtf8(row.name))),
-                *built.value(QString::fromUtf8(row.partner)));
+    LinkCaption(row, *qobject_cast<QLabel*>(control(row.name)), *control(row.partner));
   }
   std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
   for (std::size_t i = 1; i < focusable.size(); ++i) {
-    QWidget::setTabOrder(built.value(QString::fromUtf8(focusable[i - 1]->name)),
-                         built.value(QString::fromUtf8(focusable[i]->name)));
+    QWidget::setTabOrder(control(focusable[i - 1]->name), control(focusable[i]->name));
   }
 
   BuildMenus(menuBar);
