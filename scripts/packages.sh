@@ -4,6 +4,8 @@ BUILD_PACKAGES=(
   g++ cmake ninja-build pkg-config
   libicu-dev
   qt6-base-dev
+  # Print jobs are handed to the print system through its own library.
+  libcups2-dev
   # The window draws its text with these; a minimal system has no fonts at all.
   fonts-dejavu-core
 )
@@ -12,4 +14,6 @@ TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   # A real X server for the tests that start the program as a user does.
   xvfb xauth xdotool
+  # A private print server with a PDF printer, and the tools that read its PDFs back.
+  cups printer-driver-cups-pdf poppler-utils
 )

@@ -12,6 +12,7 @@
 #include "order/OrderCommands.h"
 #include "order/Overflow.h"
 #include "window/FormBuilder.h"
+#include "window/FormPrinter.h"
 #include "window/ModalRunner.h"
 
 namespace window {
@@ -36,7 +37,7 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
-    : QMainWindow(parent), modals_(modals), locale_(std::move(locale)) {
+    : QMainWindow(parent), modals_(modals), locale_(std::move(locale)), dlgCommon_(modals) {
   setObjectName(QStringLiteral("frmMail"));
   setWindowTitle(QStringLiteral("Quistral"));
   auto* client = new QWidget(this);
@@ -71,21 +72,40 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
   mnuHelp = Control<QMenu>(*this, "mnuHelp");
   mnuHelpAbout = Control<QAction>(*this, "mnuHelpAbout");
 
+  connect(mnuFilePrint, &QAction::triggered, this, &frmMail::mnuFilePrintClick);
   connect(mnuFileSummary, &QAction::triggered, this, &frmMail::mnuFileSummaryClick);
+  connect(mnuFileExit, &QAction::triggered, this, &frmMail::mnuFileExitClick);
   connect(mnuEditNext, &QAction::triggered, this, &frmMail::mnuEditNextClick);
   connect(mnuEditNextOrder, &QAction::triggered, this, &frmMail::mnuEditNextOrderClick);
-  // Shown, so the menus read as they will, but greyed until they have something to do.
-  for (QAction* later : {mnuFilePrint, mnuFileExit, mnuEditFont, mnuEditColor, mnuHelpAbout}) {
-    later->setEnabled(false);
-  }
+  connect(mnuEditFont, &QAction::triggered, this, &frmMail::mnuEditFontClick);
+  connect(mnuEditColor, &QAction::triggered, this, &frmMail::mnuEditColorClick);
+  connect(mnuHelpAbout, &QAction::triggered, this, &frmMail::mnuHelpAboutClick);
 
   txtName->setFocus();
 }
 
 frmMail::~frmMail() = default;
 
+void frmMail::mnuFilePrintClick() {
+  switch (PrintOnDefaultPrinter(*centralWidget(), windowTitle())) {
+    case PrintResult::Queued:
+      return;
+    case PrintResult::NoPrinter:
+      ShowMessage(kNoPrinterPrompt, "Quistral", order::MessageIcon::Exclamation);
+      return;
+    case PrintResult::Failed:
+      ShowMessage(kPrintFailedPrompt, "Quistral", order::MessageIcon::Exclamation);
+      return;
+  }
+}
+
 void frmMail::mnuFileSummaryClick() {
   RunOrderCommand([this] { order::mnuFileSummary(*this, ledger_, locale_()); });
+}
+
+void frmMail::mnuFileExitClick() {
+  // The last window closing ends the program; the order on screen goes with it.
+  close();
 }
 
 void frmMail::mnuEditNextClick() {
@@ -94,6 +114,40 @@ void frmMail::mnuEditNextClick() {
 
 void frmMail::mnuEditNextOrderClick() {
   RunOrderCommand([this] { order::mnuEditNextOrder(*this, ledger_); });
+}
+
+void frmMail::mnuEditFontClick() {
+  const QFont reference = lblAmountDue->font();
+  dlgCommon_.SetFontName(reference.family());
+  dlgCommon_.SetFontBold(reference.bold());
+  dlgCommon_.SetFontItalic(reference.italic());
+  dlgCommon_.SetFontSize(static_cast<float>(reference.pointSizeF()));
+  dlgCommon_.SetFlags(dlgCommon::kScreenFonts);
+  dlgCommon_.ShowFont(*this);
+  // Only these four attributes travel; each label keeps its underline and strike-out.
+  for (QLabel* figure : Figures()) {
+    QFont font = figure->font();
+    font.setFamily(dlgCommon_.FontName());
+    font.setBold(dlgCommon_.FontBold());
+    font.setItalic(dlgCommon_.FontItalic());
+    font.setPointSizeF(dlgCommon_.FontSize());
+    figure->setFont(font);
+  }
+}
+
+void frmMail::mnuEditColorClick() {
+  dlgCommon_.SetFlags(dlgCommon::kInitialColor);
+  dlgCommon_.SetColor(lblAmountDue->palette().color(lblAmountDue->foregroundRole()).rgba());
+  dlgCommon_.ShowColor(*this);
+  for (QLabel* figure : Figures()) {
+    QPalette palette = figure->palette();
+    palette.setColor(figure->foregroundRole(), QColor::fromRgba(dlgCommon_.Color()));
+    figure->setPalette(palette);
+  }
+}
+
+void frmMail::mnuHelpAboutClick() {
+  ShowMessage("Programmed by Velloran", "About My Program", order::MessageIcon::None);
 }
 
 template <typename Command>
@@ -170,6 +224,10 @@ QLabel* frmMail::Figure(SummaryLabel label) const {
       return lblFinalTotal;
   }
   qFatal("frmMail: unknown summary label");
+}
+
+std::array<QLabel*, 4> frmMail::Figures() const {
+  return {lblAmountDue, lblSalesTax, lblShipping, lblFinalTotal};
 }
 
 }  // namespace window

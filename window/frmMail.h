@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 
 #include "order/OrderFormView.h"
 #include "order/OrderLedger.h"
+#include "window/dlgCommon.h"
 
 class QAction;
 class QLabel;
@@ -41,11 +43,21 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   /// Shown when a command is stopped by a number out of range; nothing has changed then.
   static constexpr std::string_view kOverflowPrompt =
       "Overflow: a number is too large for this order. Nothing was changed.";
+  /// Print Form with no default printer; the order on screen is kept either way.
+  static constexpr std::string_view kNoPrinterPrompt =
+      "No printer is installed. Add a printer, then choose Print Form again.";
+  /// Print Form when the page could not be made or the printer's queue refused it.
+  static constexpr std::string_view kPrintFailedPrompt = "The form could not be printed.";
 
  private:
+  void mnuFilePrintClick();
   void mnuFileSummaryClick();
+  void mnuFileExitClick();
   void mnuEditNextClick();
   void mnuEditNextOrderClick();
+  void mnuEditFontClick();
+  void mnuEditColorClick();
+  void mnuHelpAboutClick();
 
   /// Runs one order command; an Overflow is reported, and the program carries on.
   template <typename Command>
@@ -60,10 +72,13 @@ class frmMail : public QMainWindow, private order::OrderFormView {
 
   QLineEdit* TextBox(order::OrderField field) const;
   QLabel* Figure(order::SummaryLabel label) const;
+  /// The four figures in the order they are restyled, the reference first.
+  std::array<QLabel*, 4> Figures() const;
 
   ModalRunner& modals_;
   LocaleSource locale_;
   order::OrderLedger ledger_;
+  dlgCommon dlgCommon_;
 
   QLineEdit* txtName;
   QLineEdit* txtStreet;

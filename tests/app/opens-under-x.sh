@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a private X server and uses it through the keyboard, as a
-# person would: the window must appear at its size, and a refused item must bring up a
-# real modal message box that Return dismisses. Usage: opens-under-x.sh path/to/quistral
+# person would: the window must appear at its size, a refused item and Help › About must
+# each bring up a real message box that Return dismisses, and File › Exit must end the
+# program with status 0. Usage: opens-under-x.sh path/to/quistral
 set -euo pipefail
 program=$(realpath "$1")
 
@@ -24,18 +25,40 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$HEIGHT" -gt 366 ] || fail "window is $HEIGHT high: no room for the menu bar above 366"
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 
+# Waits until no visible window has that name; false if one is still there after 5 s.
+gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "$1" >/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Answers a message box with Return, then gives the form the keyboard again: with no window
+# manager on this server, nothing else does.
+answer() {
+  local box
+  box=$(wait_for_window "$1") || fail "no window named $1 appeared"
+  xdotool windowfocus --sync "$box" 2>/dev/null || true
+  xdotool key Return
+  gone "$1" || fail "Return did not dismiss $1"
+  xdotool windowfocus --sync "$window"
+}
+
 # The focus starts in Name; Alt+E, N asks for the next item with nothing typed.
 xdotool type --delay 20 "Ann Smith"
 xdotool key --delay 50 alt+e n
-message=$(wait_for_window '^Validation Error$') || fail "no validation message appeared"
-xdotool windowactivate --sync "$message" 2>/dev/null || true
-xdotool key Return
+answer '^Validation Error$'
+xdotool key --delay 50 alt+h a
+answer '^About My Program$'
+kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$log")"
+
+xdotool key --delay 50 alt+f x
 for _ in $(seq 50); do
-  xdotool search --onlyvisible --name '^Validation Error$' >/dev/null || break
+  kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done
-if xdotool search --onlyvisible --name '^Validation Error$' >/dev/null; then
-  fail "Return did not dismiss the message"
-fi
-kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$log")"
-echo "window $WIDTH x $HEIGHT; validation message shown and dismissed"
+kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$log")"
+echo "window $WIDTH x $HEIGHT; validation and About shown and dismissed; Exit ended it with 0"

@@ -24,6 +24,7 @@ class AnsweringModalRunner : public ModalRunner {
     QPointer<QWidget> owner;
     bool visible = false;
     bool modal = false;
+    bool active = false;
   };
 
   /// The next dialogs' answers, in order; a dialog with none left is answered with Return.
@@ -32,8 +33,10 @@ class AnsweringModalRunner : public ModalRunner {
 
   int Run(QDialog& dialog) override {
     dialog.open();
-    Shown seen{dialog.windowTitle(), {}, {}, {}, dialog.parentWidget(), dialog.isVisible(),
-               dialog.isModal()};
+    // As on a desktop, keys go to the dialog once it is up.
+    const bool active = QTest::qWaitForWindowActive(&dialog);
+    Shown seen{dialog.windowTitle(), {},    {}, {}, dialog.parentWidget(), dialog.isVisible(),
+               dialog.isModal(),     active};
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
       seen.text = box->text();
       seen.icon = box->icon();
@@ -47,6 +50,12 @@ class AnsweringModalRunner : public ModalRunner {
       answers.pop_front();
     }
     if (dialog.isVisible()) dialog.reject();
+    // And back to the window once it has gone, as a desktop's window manager does, before
+    // the test types on.
+    if (QWidget* owner = dialog.parentWidget()) {
+      owner->window()->activateWindow();
+      if (!QTest::qWaitForWindowActive(owner->window())) qWarning("the owner did not come back");
+    }
     return dialog.result();
   }
 };

@@ -1,5 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,13 +10,14 @@
 #include <memory>
 
 #include "AnsweringModalRunner.h"
+#include "FormUser.h"
 #include "order/LocaleServices.h"
 #include "window/FigureLabel.h"
 #include "window/frmMail.h"
 
 namespace window {
 
-using testing::AnsweringModalRunner;
+using namespace testing;
 
 /// Drives the real window as a person does: keys go to whatever has the focus, menus are
 /// opened with their access keys, and message boxes are answered with Return.
@@ -22,53 +25,9 @@ class frmMailTest : public QObject {
   Q_OBJECT
 
  private:
-  QString Focused() const {
-    QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-  }
-  QString Text(const char* name) const { return form_->findChild<QLineEdit*>(name)->text(); }
-  QString Figure(const char* name) const { return form_->findChild<QLabel*>(name)->text(); }
-  QStringList Figures() const {
-    return {Figure("lblAmountDue"), Figure("lblSalesTax"), Figure("lblShipping"),
-            Figure("lblFinalTotal")};
-  }
-  QStringList Fields() const {
-    QStringList texts;
-    for (const char* name : {"txtName", "txtStreet", "txtCity", "txtState", "txtZip",
-                             "txtDescription", "txtQuantity", "txtWeight", "txtPrice"}) {
-      texts << Text(name);
-    }
-    return texts;
-  }
-
-  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
-  }
-  static void Type(const QString& text) { QTest::keyClicks(static_cast<QWidget*>(nullptr), text); }
-  /// Alt+letter on a caption, then the text, as a user fills a field.
-  static void Fill(Qt::Key accessKey, const QString& text) {
-    Press(accessKey, Qt::AltModifier);
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_A, Qt::ControlModifier);
-    Type(text);
-  }
-  /// Opens a menu with Alt+letter and chooses an entry with its letter.
-  void Choose(Qt::Key menuKey, Qt::Key entryKey) {
-    Press(menuKey, Qt::AltModifier);
-    QVERIFY2(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr,
-             "the menu did not open");
-    Press(entryKey);
-    QVERIFY(QApplication::activePopupWidget() == nullptr);
-  }
-  void Item(const QString& description, const QString& quantity, const QString& weight,
-            const QString& price) {
-    Fill(Qt::Key_D, description);
-    Fill(Qt::Key_Q, quantity);
-    Fill(Qt::Key_W, weight);
-    Fill(Qt::Key_R, price);
-    Choose(Qt::Key_E, Qt::Key_N);
-  }
-  void Summary() { Choose(Qt::Key_F, Qt::Key_S); }
-  void NextOrder() { Choose(Qt::Key_E, Qt::Key_O); }
+  QString Text(const char* name) const { return FormReader(*form_).Text(name); }
+  QStringList Figures() const { return FormReader(*form_).Figures(); }
+  QStringList Fields() const { return FormReader(*form_).Fields(); }
 
   const order::LocaleServices us_{"en_US"};
   std::unique_ptr<AnsweringModalRunner> modals_;
@@ -289,6 +248,161 @@ class frmMailTest : public QObject {
     Item("Cup", "1", "1", "2");
     Summary();
     QCOMPARE(amount->DisplayedText(), QString("$2.00"));
+  }
+
+  void fontChooserRestylesTheFourFiguresOnly() {
+    const FormReader reader(*form_);
+    const QList<QLabel*> figures = reader.FigureLabels();
+    std::vector<std::pair<QWidget*, QFont>> others;
+    for (QWidget* widget : form_->centralWidget()->findChildren<QWidget*>()) {
+      if (!figures.contains(widget)) others.emplace_back(widget, widget->font());
+    }
+    // Underline belongs to the label alone: it is neither offered to the chooser nor taken.
+    QFont underlined = figures[0]->font();
+    underlined.setUnderline(true);
+    figures[0]->setFont(underlined);
+
+    QFont opened;
+    modals_->answers.push_back([&](QDialog& dialog) {
+      auto& chooser = dynamic_cast<QFontDialog&>(dialog);
+      QVERIFY(chooser.testOption(QFontDialog::DontUseNativeDialog));
+      opened = chooser.currentFont();
+      chooser.setCurrentFont(QFont("DejaVu Serif", 12, QFont::Bold));
+      Press(Qt::Key_Return);
+    });
+    Choose(Qt::Key_E, Qt::Key_F);
+    QCOMPARE(modals_->shown.size(), std::size_t{1});
+    QCOMPARE(modals_->shown[0].owner.data(), form_.get());
+    QVERIFY(modals_->shown[0].modal && modals_->shown[0].active);
+    QCOMPARE(opened.family(), QString("Sans Serif"));
+    QVERIFY(!opened.bold() && !opened.italic() && !opened.underline());
+
+    for (const QLabel* figure : figures) {
+      QCOMPARE(figure->font().family(), QString("DejaVu Serif"));
+      QVERIFY(figure->font().bold() && !figure->font().italic());
+      QCOMPARE(figure->font().pointSizeF(), 12.0);
+      QCOMPARE(figure->font().underline(), figure == figures[0]);
+    }
+    for (const auto& [widget, font] : others) {
+      QVERIFY2(widget->font() == font, qPrintable(widget->objectName()));
+    }
+
+    // The chooser opens on the figures' font as it is now, and Cancel keeps it.
+    Item("Cup", "1", "1", "2");
+    Summary();
+    NextOrder();
+    modals_->answers.push_back([&](QDialog& dialog) {
+      opened = dynamic_cast<QFontDialog&>(dialog).currentFont();
+      Press(Qt::Key_Escape);
+    });
+    Choose(Qt::Key_E, Qt::Key_F);
+    QCOMPARE(opened.family(), QString("DejaVu Serif"));
+    QVERIFY(opened.bold() && !opened.italic());
+    QCOMPARE(opened.pointSize(), 12);
+    for (const QLabel* figure : figures) {
+      QCOMPARE(figure->font().family(), QString("DejaVu Serif"));
+      QCOMPARE(figure->font().pointSizeF(), 12.0);
+      QVERIFY(figure->font().bold());
+    }
+  }
+
+  void cancelledFontChooserGivesAllFourTheReferenceFont() {
+    const QList<QLabel*> figures = FormReader(*form_).FigureLabels();
+    QFont odd = figures[2]->font();
+    odd.setItalic(true);
+    odd.setPointSizeF(14);
+    figures[2]->setFont(odd);
+    modals_->answers.push_back([](QDialog&) { Press(Qt::Key_Escape); });
+    Choose(Qt::Key_E, Qt::Key_F);
+    for (const QLabel* figure : figures) {
+      QVERIFY(!figure->font().italic());
+      QCOMPARE(figure->font().pointSizeF(), 9.75);
+    }
+  }
+
+  void colourChooserRecoloursTheFourFiguresOnly() {
+    const QList<QLabel*> figures = FormReader(*form_).FigureLabels();
+    const QColor start = figures[0]->palette().color(figures[0]->foregroundRole());
+    auto* caption = form_->findChild<QLabel*>("Label3");
+    const QColor captionColour = caption->palette().color(caption->foregroundRole());
+    const QColor blue("#1a5fb4");
+
+    QColor opened;
+    modals_->answers.push_back([&](QDialog& dialog) {
+      auto& chooser = dynamic_cast<QColorDialog&>(dialog);
+      QVERIFY(chooser.testOption(QColorDialog::DontUseNativeDialog));
+      opened = chooser.currentColor();
+      chooser.setCurrentColor(blue);
+      Press(Qt::Key_Return);
+    });
+    Choose(Qt::Key_E, Qt::Key_R);
+    QCOMPARE(opened, start);
+    for (const QLabel* figure : figures) {
+      QCOMPARE(figure->palette().color(figure->foregroundRole()), blue);
+    }
+    QCOMPARE(caption->palette().color(caption->foregroundRole()), captionColour);
+
+    // Next Order keeps the colour; the chooser opens on it, and Cancel keeps it.
+    NextOrder();
+    modals_->answers.push_back([&](QDialog& dialog) {
+      opened = dynamic_cast<QColorDialog&>(dialog).currentColor();
+      dynamic_cast<QColorDialog&>(dialog).setCurrentColor(Qt::red);
+      Press(Qt::Key_Escape);
+    });
+    Choose(Qt::Key_E, Qt::Key_R);
+    QCOMPARE(opened, blue);
+    for (const QLabel* figure : figures) {
+      QCOMPARE(figure->palette().color(figure->foregroundRole()), blue);
+    }
+  }
+
+  void aboutNamesTheAuthor() {
+    Choose(Qt::Key_H, Qt::Key_A);
+    QCOMPARE(modals_->shown.size(), std::size_t{1});
+    const auto& about = modals_->shown.front();
+    QCOMPARE(about.title, QString("About My Program"));
+    QCOMPARE(about.text, QString("Programmed by Velloran"));
+    QCOMPARE(about.icon, QMessageBox::NoIcon);
+    QCOMPARE(about.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(about.owner.data(), form_.get());
+    QVERIFY(about.visible && about.modal);
+  }
+
+  void printFormWithoutAPrinterSaysSoAndKeepsTheOrder() {
+    // The test's print system has no server, so there is no default printer.
+    Fill(Qt::Key_N, "Ann");
+    Item("Cup", "1", "1", "2");
+    Summary();
+    const QStringList fields = Fields();
+    const QStringList figures = Figures();
+    PrintForm();
+    QCOMPARE(modals_->shown.size(), std::size_t{1});
+    const auto& message = modals_->shown.front();
+    QCOMPARE(message.title, QString("Quistral"));
+    QCOMPARE(message.text,
+             QString::fromUtf8(frmMail::kNoPrinterPrompt.data(), frmMail::kNoPrinterPrompt.size()));
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(Fields(), fields);
+    QCOMPARE(Figures(), figures);
+  }
+
+  void exitClosesTheWindow() {
+    Fill(Qt::Key_N, "Ann");
+    // Closed, not merely hidden: the close of the last window is what ends the program
+    // (the program's own exit is checked under X).
+    struct CloseCounter : QObject {
+      int closes = 0;
+      bool eventFilter(QObject*, QEvent* event) override {
+        closes += event->type() == QEvent::Close;
+        return false;
+      }
+    } counter;
+    form_->installEventFilter(&counter);
+    Choose(Qt::Key_F, Qt::Key_X);
+    QCOMPARE(counter.closes, 1);
+    QVERIFY(!form_->isVisible());
+    QVERIFY(modals_->shown.empty());
   }
 
   void theSeparatorDoesNothing() {
