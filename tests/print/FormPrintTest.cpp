@@ -13,6 +13,7 @@
 
 #include "AnsweringModalRunner.h"
 #include "FormUser.h"
+#include "NewForm.h"
 #include "order/LocaleServices.h"
 #include "window/frmMail.h"
 
@@ -111,10 +112,7 @@ class FormPrintTest : public QObject {
 
   void init() {
     modals_ = std::make_unique<AnsweringModalRunner>();
-    form_ = std::make_unique<frmMail>(*modals_,
-                                      [this]() -> const order::LocaleServices& { return us_; });
-    form_->show();
-    form_->activateWindow();
+    form_ = NewForm(*modals_, us_);
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   }
 

@@ -11,6 +11,7 @@
 
 #include "AnsweringModalRunner.h"
 #include "FormUser.h"
+#include "NewForm.h"
 #include "order/LocaleServices.h"
 #include "window/FigureLabel.h"
 #include "window/frmMail.h"
@@ -36,10 +37,7 @@ class frmMailTest : public QObject {
  private slots:
   void init() {
     modals_ = std::make_unique<AnsweringModalRunner>();
-    form_ = std::make_unique<frmMail>(*modals_,
-                                      [this]() -> const order::LocaleServices& { return us_; });
-    form_->show();
-    form_->activateWindow();
+    form_ = NewForm(*modals_, us_);
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
   }
 
