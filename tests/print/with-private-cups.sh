@@ -11,6 +11,7 @@ folder=$1
 shift
 
 fail() { echo "with-private-cups: $*" >&2; exit 1; }
+trap 'echo "with-private-cups: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 for tool in cupsd lpadmin lpstat pdftoppm; do
   command -v "$tool" >/dev/null || fail "$tool is missing; scripts/test.sh installs it"
 done
@@ -106,16 +107,19 @@ cleanup() {
 trap cleanup EXIT
 
 export CUPS_SERVER=$folder/cups.sock
+# lpstat -r succeeds whether or not the server runs; only its words tell.
+running() { LC_ALL=C lpstat -r 2>/dev/null | grep -qx 'scheduler is running'; }
 for _ in $(seq 100); do
-  lpstat -r >/dev/null 2>&1 && break
+  running && break
   kill -0 "$server" 2>/dev/null || fail "cupsd did not start: $(cat "$server_log")"
   sleep 0.1
 done
-lpstat -r >/dev/null 2>&1 || fail "cupsd did not answer on $CUPS_SERVER"
+running || fail "cupsd did not answer on $CUPS_SERVER"
 
 export PRINTER_NAME=QuistralPDF
-lpadmin -p "$PRINTER_NAME" -E -v cups-pdf:/ -P "$ppd" 2>/dev/null
-lpadmin -d "$PRINTER_NAME"
+# lpadmin warns that printer drivers are deprecated even when it works; only a failure counts.
+answer=$(lpadmin -p "$PRINTER_NAME" -E -v cups-pdf:/ -P "$ppd" 2>&1 && lpadmin -d "$PRINTER_NAME" 2>&1) ||
+  fail "the PDF printer could not be added: $answer"
 export PRINTED_PDF_DIR=$pdf_dir
 
 status=0
