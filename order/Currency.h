@@ -27,6 +27,8 @@ class Currency {
   constexpr std::int64_t Count() const { return count_; }
 
   friend constexpr bool operator==(Currency, Currency) = default;
+  // clang-tidy 14 takes the defaulted <=>'s comparison with 0 for a null pointer.
+  // NOLINTNEXTLINE(modernize-use-nullptr)
   friend constexpr std::strong_ordering operator<=>(Currency, Currency) = default;
 
  private:

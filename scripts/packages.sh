@@ -16,4 +16,6 @@ TEST_PACKAGES=(
   xvfb xauth xdotool
   # A private print server with a PDF printer, and the tools that read its PDFs back.
   cups printer-driver-cups-pdf poppler-utils
+  # Static checks, and clang with its fuzzing and sanitizer runtimes for the fuzz targets.
+  clang-tidy clang libclang-rt-14-dev
 )

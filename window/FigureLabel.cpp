@@ -41,8 +41,9 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     return;
   }
-  QFrame::paintEvent(event);
+  // The frame as QLabel draws it, and then the shortened text in place of the whole one.
   QPainter painter(this);
+  drawFrame(&painter);
   style()->drawItemText(&painter, TextArea(), static_cast<int>(alignment()), palette(), isEnabled(),
                         shown, foregroundRole());
 }

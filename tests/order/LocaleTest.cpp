@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "order/Currency.h"
 #include "order/LocaleEnvironment.h"
@@ -17,7 +18,7 @@ TEST(LocaleTest, EnvironmentPrecedenceIsAllThenCategoryThenLang) {
     LocaleCategory category;
     const char* expected;
   };
-  const Row rows[] = {
+  const std::vector<Row> rows = {
       {{}, LocaleCategory::Monetary, "en_US"},
       {{{"LANG", "de_DE.UTF-8"}}, LocaleCategory::Monetary, "de_DE"},
       {{{"LANG", "de_DE.UTF-8"}, {"LC_MONETARY", "fr_FR"}}, LocaleCategory::Monetary, "fr_FR"},

@@ -137,12 +137,12 @@ class FormPrintTest : public QObject {
       Fill(Qt::Key_A, "CA");
       Item("Teapot", "2", "3", "10");
       Summary();
-      modals_->answers.push_back([](QDialog& dialog) {
+      modals_->answers.emplace_back([](QDialog& dialog) {
         dynamic_cast<QFontDialog&>(dialog).setCurrentFont(QFont("DejaVu Serif", 14, QFont::Bold));
         Press(Qt::Key_Return);
       });
       Choose(Qt::Key_E, Qt::Key_F);
-      modals_->answers.push_back([](QDialog& dialog) {
+      modals_->answers.emplace_back([](QDialog& dialog) {
         dynamic_cast<QColorDialog&>(dialog).setCurrentColor(QColor("#1a5fb4"));
         Press(Qt::Key_Return);
       });

@@ -261,7 +261,7 @@ class frmMailTest : public QObject {
     figures[0]->setFont(underlined);
 
     QFont opened;
-    modals_->answers.push_back([&](QDialog& dialog) {
+    modals_->answers.emplace_back([&](QDialog& dialog) {
       auto& chooser = dynamic_cast<QFontDialog&>(dialog);
       QVERIFY(chooser.testOption(QFontDialog::DontUseNativeDialog));
       opened = chooser.currentFont();
@@ -289,7 +289,7 @@ class frmMailTest : public QObject {
     Item("Cup", "1", "1", "2");
     Summary();
     NextOrder();
-    modals_->answers.push_back([&](QDialog& dialog) {
+    modals_->answers.emplace_back([&](QDialog& dialog) {
       opened = dynamic_cast<QFontDialog&>(dialog).currentFont();
       Press(Qt::Key_Escape);
     });
@@ -310,7 +310,7 @@ class frmMailTest : public QObject {
     odd.setItalic(true);
     odd.setPointSizeF(14);
     figures[2]->setFont(odd);
-    modals_->answers.push_back([](QDialog&) { Press(Qt::Key_Escape); });
+    modals_->answers.emplace_back([](QDialog&) { Press(Qt::Key_Escape); });
     Choose(Qt::Key_E, Qt::Key_F);
     for (const QLabel* figure : figures) {
       QVERIFY(!figure->font().italic());
@@ -326,7 +326,7 @@ class frmMailTest : public QObject {
     const QColor blue("#1a5fb4");
 
     QColor opened;
-    modals_->answers.push_back([&](QDialog& dialog) {
+    modals_->answers.emplace_back([&](QDialog& dialog) {
       auto& chooser = dynamic_cast<QColorDialog&>(dialog);
       QVERIFY(chooser.testOption(QColorDialog::DontUseNativeDialog));
       opened = chooser.currentColor();
@@ -342,7 +342,7 @@ class frmMailTest : public QObject {
 
     // Next Order keeps the colour; the chooser opens on it, and Cancel keeps it.
     NextOrder();
-    modals_->answers.push_back([&](QDialog& dialog) {
+    modals_->answers.emplace_back([&](QDialog& dialog) {
       opened = dynamic_cast<QColorDialog&>(dialog).currentColor();
       dynamic_cast<QColorDialog&>(dialog).setCurrentColor(Qt::red);
       Press(Qt::Key_Escape);
@@ -408,7 +408,7 @@ class frmMailTest : public QObject {
     Press(Qt::Key_E, Qt::AltModifier);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu != nullptr);
-    QAction* separator = form_->findChild<QAction*>("mnuSEP");
+    auto* separator = form_->findChild<QAction*>("mnuSEP");
     QVERIFY(separator->isSeparator());
     separator->trigger();
     Press(Qt::Key_Escape);
