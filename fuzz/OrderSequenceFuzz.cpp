@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -59,7 +60,8 @@ class Bytes {
   [[nodiscard]] bool Empty() const { return pos_ >= size_; }
   std::uint8_t Next() { return Empty() ? 0 : data_[pos_++]; }
   std::string Text() {
-    const std::size_t length = std::min<std::size_t>(Next() % 24, size_ - std::min(pos_, size_));
+    const std::size_t wanted = Next() % 24;
+    const std::size_t length = std::min(wanted, size_ - std::min(pos_, size_));
     std::string text(reinterpret_cast<const char*>(data_ + pos_), length);
     pos_ += length;
     return text;

@@ -85,11 +85,17 @@ std::vector<std::int64_t> RandomCounts(std::mt19937_64& random, std::size_t how_
   return counts;
 }
 
-TEST(CurrencyOracleTest, SumMatchesWideArithmeticOrRaisesOverflow) {
-  std::mt19937_64 random(20261208);
+/// The edge counts, then `how_many` random ones drawn from `seed`.
+std::vector<std::int64_t> Counts(std::uint64_t seed, std::size_t how_many) {
+  std::mt19937_64 random(seed);
   std::vector<std::int64_t> counts = EdgeCounts();
-  const std::vector<std::int64_t> more = RandomCounts(random, 400);
+  const std::vector<std::int64_t> more = RandomCounts(random, how_many);
   counts.insert(counts.end(), more.begin(), more.end());
+  return counts;
+}
+
+TEST(CurrencyOracleTest, SumMatchesWideArithmeticOrRaisesOverflow) {
+  const std::vector<std::int64_t> counts = Counts(20261208, 400);
   for (const std::int64_t a : counts) {
     for (const std::int64_t b : counts) {
       ASSERT_EQ(Sum(a, b), InRange(Wide{a} + b)) << a << " + " << b;
@@ -112,9 +118,7 @@ TEST(CurrencyOracleTest, QuantityTimesAmountMatchesWideArithmeticOrRaisesOverflo
   std::mt19937_64 random(1208);
   std::vector<std::int16_t> quantities{-32768, -32767, -3, -2, -1, 0, 1, 2, 3, 32766, 32767};
   for (int i = 0; i < 60; ++i) quantities.push_back(static_cast<std::int16_t>(random()));
-  std::vector<std::int64_t> counts = EdgeCounts();
-  const std::vector<std::int64_t> more = RandomCounts(random, 2000);
-  counts.insert(counts.end(), more.begin(), more.end());
+  const std::vector<std::int64_t> counts = Counts(random(), 2000);
   for (const std::int16_t n : quantities) {
     for (const std::int64_t c : counts) {
       ASSERT_EQ(Scaled(n, c), InRange(Wide{n} * c)) << n << " × " << c;
@@ -131,10 +135,7 @@ TEST(CurrencyOracleTest, QuantityTimesAmountMatchesWideArithmeticOrRaisesOverflo
 }
 
 TEST(CurrencyOracleTest, AmountTimesAmountMatchesWideArithmeticOrRaisesOverflow) {
-  std::mt19937_64 random(8122026);
-  std::vector<std::int64_t> counts = EdgeCounts();
-  const std::vector<std::int64_t> more = RandomCounts(random, 400);
-  counts.insert(counts.end(), more.begin(), more.end());
+  const std::vector<std::int64_t> counts = Counts(8122026, 400);
   for (const std::int64_t a : counts) {
     for (const std::int64_t b : counts) {
       ASSERT_EQ(Product(a, b), InRange(ProductOracle(a, b))) << a << " × " << b;
