@@ -42,3 +42,6 @@ ASAN_OPTIONS=detect_leaks=1 \
 echo "== Fuzzing, ${QUISTRAL_FUZZ_SECONDS:-60} s a target"
 cmake --build build-fuzz
 ctest --test-dir build-fuzz --output-on-failure --parallel "$(nproc)"
+# How much each target tried, from its final statistics.
+grep -E '^[0-9]+/[0-9]+ Test: [A-Za-z]+Fuzz$|^Done [0-9]+ runs' \
+  build-fuzz/Testing/Temporary/LastTest.log
