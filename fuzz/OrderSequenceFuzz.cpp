@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <string>
 #include <string_view>
 
 #include "FakeOrderFormView.h"
+#include "WideMoney.h"
 #include "order/Currency.h"
 #include "order/LocaleServices.h"
 #include "order/NumericText.h"
@@ -22,11 +22,11 @@ namespace {
 
 using order::OrderField;
 using order::SummaryLabel;
-using Wide = __int128;
+using order::testing::FitsCount;
+using order::testing::RoundedProduct;
+using order::testing::Wide;
 using View = order::testing::FakeOrderFormView;
 
-constexpr Wide kMin = std::numeric_limits<std::int64_t>::min();
-constexpr Wide kMax = std::numeric_limits<std::int64_t>::max();
 constexpr Wide kScale = order::Currency::kScale;
 
 void Require(bool promise, const char* what) {
@@ -34,18 +34,6 @@ void Require(bool promise, const char* what) {
     std::fprintf(stderr, "broken promise: %s\n", what);
     std::abort();
   }
-}
-
-bool InRange(Wide value) { return value >= kMin && value <= kMax; }
-
-/// count × rate ÷ 10,000 to the nearest count, halves to even, worked from the floor.
-Wide Rate(Wide count, Wide rate) {
-  const Wide product = count * rate;
-  Wide floor = product / kScale;
-  if (floor * kScale > product) --floor;
-  const Wide rest = product - floor * kScale;
-  if (rest > kScale / 2 || (rest == kScale / 2 && floor % 2 != 0)) ++floor;
-  return floor;
 }
 
 /// Upper-casing can make "CA" only from these four spellings.
@@ -133,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           const Wide quantity = order::QuantityFromText(before.fields[6]);
           const Wide itemWeight = quantity * order::CurrencyFromText(before.fields[7]).Count();
           const Wide itemAmount = quantity * order::CurrencyFromText(before.fields[8]).Count();
-          Require(InRange(amount + itemAmount) && InRange(weight + itemWeight) &&
-                      InRange(itemAmount) && InRange(itemWeight),
+          Require(FitsCount(amount + itemAmount) && FitsCount(weight + itemWeight) &&
+                      FitsCount(itemAmount) && FitsCount(itemWeight),
                   "an item is taken only when its totals fit");
           amount += itemAmount;
           weight += itemWeight;
@@ -152,15 +140,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const order::Overflow&) {
           overflowed = true;
         }
-        const Wide tax = IsCalifornia(view[OrderField::State]) ? Rate(amount, 800) : 0;
+        const Wide tax = IsCalifornia(view[OrderField::State]) ? RoundedProduct(amount, 800) : 0;
         const Wide tiers = weight <= 0              ? 0
                            : weight < 10 * kScale   ? 1
                            : weight <= 100 * kScale ? 3
                                                     : 5;
-        const Wide shipping = tiers * kScale + Rate(weight, 2500);
+        const Wide shipping = tiers * kScale + RoundedProduct(weight, 2500);
         const Wide subtotal = amount + tax;
         const Wide total = subtotal + shipping;
-        const bool fits = InRange(subtotal) && InRange(shipping) && InRange(total);
+        const bool fits = FitsCount(subtotal) && FitsCount(shipping) && FitsCount(total);
         Require(overflowed == !fits, "Summary overflows exactly when a figure leaves the range");
         if (overflowed) {
           Require(view.captions == before.captions, "an overflowing Summary writes no figure");

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "WideMoney.h"
 #include "order/Currency.h"
 #include "order/Overflow.h"
 
@@ -16,25 +17,13 @@
 namespace order {
 namespace {
 
-using Wide = __int128;
+using testing::Wide;
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
 std::optional<std::int64_t> InRange(Wide value) {
-  if (value < kMin || value > kMax) return std::nullopt;
+  if (!testing::FitsCount(value)) return std::nullopt;
   return static_cast<std::int64_t>(value);
-}
-
-/// a × b ÷ 10,000 to the nearest integer, halves to even. Worked from the floor, where
-/// the code under test works from truncation, so the two cannot share a mistake.
-Wide ProductOracle(std::int64_t a, std::int64_t b) {
-  const Wide product = Wide{a} * b;
-  Wide floor = product / Currency::kScale;
-  if (floor * Currency::kScale > product) --floor;
-  const Wide rest = product - floor * Currency::kScale;  // 0 ≤ rest < 10,000
-  const Wide half = Currency::kScale / 2;
-  if (rest > half || (rest == half && floor % 2 != 0)) ++floor;
-  return floor;
 }
 
 std::optional<std::int64_t> Sum(std::int64_t a, std::int64_t b) {
@@ -138,7 +127,7 @@ TEST(CurrencyOracleTest, AmountTimesAmountMatchesWideArithmeticOrRaisesOverflow)
   const std::vector<std::int64_t> counts = Counts(8122026, 400);
   for (const std::int64_t a : counts) {
     for (const std::int64_t b : counts) {
-      ASSERT_EQ(Product(a, b), InRange(ProductOracle(a, b))) << a << " × " << b;
+      ASSERT_EQ(Product(a, b), InRange(testing::RoundedProduct(a, b))) << a << " × " << b;
     }
   }
 }
@@ -170,15 +159,15 @@ TEST(CurrencyOracleTest, AmountTimesAmountOverflowsExactlyWhereTheRoundedResultL
     // The largest b whose rounded product still fits, found by bisection on the oracle.
     std::int64_t fits = 0;
     std::int64_t overflows = kMax;
-    if (InRange(ProductOracle(a, overflows))) continue;
+    if (InRange(testing::RoundedProduct(a, overflows))) continue;
     while (overflows - fits > 1) {
       const std::int64_t middle = fits + (overflows - fits) / 2;
-      (InRange(ProductOracle(a, middle)) ? fits : overflows) = middle;
+      (InRange(testing::RoundedProduct(a, middle)) ? fits : overflows) = middle;
     }
-    EXPECT_EQ(Product(a, fits), InRange(ProductOracle(a, fits))) << a;
+    EXPECT_EQ(Product(a, fits), InRange(testing::RoundedProduct(a, fits))) << a;
     EXPECT_NE(Product(a, fits), std::nullopt) << a;
     EXPECT_EQ(Product(a, overflows), std::nullopt) << a;
-    EXPECT_EQ(Product(-a, fits), InRange(ProductOracle(-a, fits))) << a;
+    EXPECT_EQ(Product(-a, fits), InRange(testing::RoundedProduct(-a, fits))) << a;
     EXPECT_EQ(Product(-a, overflows + 1), std::nullopt) << a;
   }
 }
