@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
     return EXIT_FAILURE;
   }
   QApplication application(argc, argv);
+  // Lets a Wayland desktop match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUISTRAL_APP_ID));
   window::ExecModalRunner modals;
   window::frmMail form(modals, &order::LocaleServices::ForEnvironment);
   form.show();

@@ -8,7 +8,12 @@ BUILD_PACKAGES=(
   libcups2-dev
   # The window draws its text with these; a minimal system has no fonts at all.
   fonts-dejavu-core
+  # Qt's SVG plugin, which draws the window's icon.
+  libqt6svg6
 )
+# What cpack needs to make the Debian package: the package tools, dpkg-shlibdeps among them,
+# and file, with which it finds the programs to strip and to look up libraries for.
+PACKAGING_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(
   git clang-format
   libgtest-dev libbenchmark-dev
@@ -16,6 +21,9 @@ TEST_PACKAGES=(
   xvfb xauth xdotool
   # A private print server with a PDF printer, and the tools that read its PDFs back.
   cups printer-driver-cups-pdf poppler-utils
+  # The validators of the desktop entry and the metainfo, and xprop, which reads the window's
+  # icon back from the X server.
+  desktop-file-utils appstream x11-utils
   # Static checks, and clang with its fuzzing and sanitizer runtimes for the fuzz targets.
   clang-tidy clang libclang-rt-14-dev
 )

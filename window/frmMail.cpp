@@ -1,6 +1,7 @@
 #include "window/frmMail.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -40,6 +41,8 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
     : QMainWindow(parent), modals_(modals), locale_(std::move(locale)), dlgCommon_(modals) {
   setObjectName(QStringLiteral("frmMail"));
   setWindowTitle(QStringLiteral("Quistral"));
+  // The same drawing the desktop's menu shows; the window's dialogs take it from here.
+  setWindowIcon(QIcon(QStringLiteral(":/icons/org.quistral.Quistral.svg")));
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);

@@ -2,12 +2,17 @@
 # Starts the real program on a private X server and uses it through the keyboard, as a
 # person would: the window must appear at its size, a refused item and Help › About must
 # each bring up a real message box that Return dismisses, and File › Exit must end the
-# program with status 0. Usage: opens-under-x.sh path/to/quistral
+# program with status 0. The window must hand the desktop its icon, drawn, at every size a
+# window manager asks for; given a desktop entry, its StartupWMClass must name the window's
+# class, so a dock files the window under that entry.
+# Usage: opens-under-x.sh path/to/quistral [path/to/entry.desktop]
 set -euo pipefail
 program=$(realpath "$1")
+entry=${2:-}
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$program"
+  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$(realpath "$0")" "$program" \
+    ${entry:+"$entry"}
 fi
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -24,6 +29,21 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -eq 404 ] || fail "window is $WIDTH wide, not 404"
 [ "$HEIGHT" -gt 366 ] || fail "window is $HEIGHT high: no room for the menu bar above 366"
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+
+# xprop draws each icon as text, a space for a transparent pixel.
+icons=$(LC_ALL=C xprop -id "$window" -notype _NET_WM_ICON)
+for size in 16 32 64 128; do
+  art=$(printf '%s\n' "$icons" | awk -v head="Icon ($size x $size):" \
+    '$0 ~ /Icon \(/ { on = index($0, head) > 0; next } on')
+  [ "$(printf '%s\n' "$art" | grep -c .)" -ge "$size" ] || fail "no $size px window icon"
+  drawn=$(printf '%s' "$art" | tr -d ' \t\n' | wc -c)
+  [ "$drawn" -ge $((size * size / 4)) ] || fail "the $size px window icon is blank ($drawn pixels)"
+done
+if [ -n "$entry" ]; then
+  class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+  wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
+  [ "$class" = "$wanted" ] || fail "window class '$class', but the desktop entry names '$wanted'"
+fi
 
 # Waits until no visible window has that name; false if one is still there after 5 s.
 gone() {
@@ -61,4 +81,5 @@ kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$log")"
-echo "window $WIDTH x $HEIGHT; validation and About shown and dismissed; Exit ended it with 0"
+echo "window $WIDTH x $HEIGHT with its icon; validation and About shown and dismissed;" \
+  "Exit ended it with 0"

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -53,6 +55,17 @@ class frmMailTest : public QObject {
     QCOMPARE(Fields(), QStringList(9, QString()));
     QCOMPARE(Figures(), QStringList(4, QString()));
     QCOMPARE(Focused(), QString("txtName"));
+  }
+
+  void drawsItsIconAtEverySizeADesktopAsksFor() {
+    // The parcel fills the middle and leaves the corners clear, however small it is drawn.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+      const QImage icon = form_->windowIcon().pixmap(size).toImage();
+      QCOMPARE(icon.size(), QSize(size, size));
+      QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+      QCOMPARE(qAlpha(icon.pixel(size - 1, size - 1)), 0);
+      QCOMPARE(qAlpha(icon.pixel(size / 2, size * 3 / 4)), 255);
+    }
   }
 
   void tabWalksTheFieldsInOrderAndBack() {

@@ -1,0 +1,23 @@
+# `cpack -G DEB` makes the Debian package from the install rules.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quistral)
+set(CPACK_PACKAGE_VENDOR "The Quistral developers")
+set(CPACK_PACKAGE_CONTACT "The Quistral developers <developers@quistral.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "take customer orders for goods that are shipped")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quistral takes a customer's name and address and the order's items one at a time, \
+and shows the amount due, the sales tax, shipping and handling by weight, and the total, \
+as currency in the user's locale. The order window can be printed.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the program links come from dpkg-shlibdeps. Qt loads two more things only at
+# run time, which no linker records: its X11 platform plugin, and the SVG plugin that draws
+# the window's icon.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+
+include(CPack)

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Looks at the unpacked Debian package as a desktop and apt would: the desktop entry and the
+# metainfo pass their validators, they name the files the package really holds, and every
+# library the program needs is a dependency, found by dpkg-shlibdeps, that apt can resolve.
+# Usage: check-package.sh out-dir app-id
+set -euo pipefail
+out=$1
+id=$2
+root=$out/root
+deb=$(echo "$out"/deb/quistral_*.deb)
+entry=$root/usr/share/applications/$id.desktop
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+desktop-file-validate "$entry" || fail "desktop-file-validate refuses $entry"
+appstreamcli validate --strict --no-net "$metainfo" || fail "appstreamcli refuses the metainfo"
+# The tree as installed: the metainfo's launchable must be a desktop entry that is there.
+appstreamcli validate-tree --strict --no-net "$root" || fail "appstreamcli refuses the tree"
+
+field() { sed -n "s/^$1=//p" "$entry"; }
+program=$(field Exec)
+[ -x "$root/usr/bin/$program" ] || fail "Exec=$program is not a program the package installs"
+[ "$(field Icon)" = "$id" ] || fail "Icon=$(field Icon), not $id"
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no icon $id.svg in hicolor"
+grep -q "<binary>$program</binary>" "$metainfo" || fail "the metainfo does not provide $program"
+grep -q '<screenshot type="default">' "$metainfo" || fail "the metainfo has no screenshot"
+upstream=$(dpkg-deb --field "$deb" Version)
+upstream=${upstream%-*}
+grep -q "<release version=\"$upstream\"" "$metainfo" ||
+  fail "the metainfo has no release $upstream, the package's version"
+
+# Each library the program names must belong to a package it depends on, with the version
+# dpkg-shlibdeps worked out.
+depends=$(dpkg-deb --field "$deb" Depends)
+echo "Depends: $depends"
+binary=$root/usr/bin/$program
+for library in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+  path=$(ldd "$binary" | awk -v name="$library" '$1 == name { print $3 }')
+  [ -n "$path" ] || fail "$library is not found on this system"
+  # With /usr merged, dpkg may know the file under either name.
+  owner=$({ dpkg -S "$path" || dpkg -S "${path#/usr}" || dpkg -S "/usr$path"; } 2>/dev/null |
+    head -n 1 | cut -d: -f1) || fail "no installed package holds $path"
+  [[ ", $depends," == *", $owner (>= "*")"* ]] ||
+    fail "$library comes from $owner, which is not a versioned dependency"
+done
+
+# apt, which would install it, must find everything it depends on.
+apt-get install --simulate --no-install-recommends "$(realpath "$deb")" >"$out/apt.log" 2>&1 || {
+  cat "$out/apt.log"
+  fail "apt cannot resolve the package's dependencies"
+}
+grep -q '^Inst quistral ' "$out/apt.log" || { cat "$out/apt.log"; fail "apt would not install it"; }
+echo "desktop entry and metainfo valid and consistent; $(wc -w <<<"${depends//,/}") dependency words resolved"
