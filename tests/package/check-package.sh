@@ -29,8 +29,7 @@ upstream=${upstream%-*}
 grep -q "<release version=\"$upstream\"" "$metainfo" ||
   fail "the metainfo has no release $upstream, the package's version"
 
-# Each library the program names must belong to a package it depends on, with the version
-# dpkg-shlibdeps worked out.
+# Each library the program names must belong to a package it depends on.
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 binary=$root/usr/bin/$program
@@ -40,8 +39,8 @@ for library in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p');
   # With /usr merged, dpkg may know the file under either name.
   owner=$({ dpkg -S "$path" || dpkg -S "${path#/usr}" || dpkg -S "/usr$path"; } 2>/dev/null |
     head -n 1 | cut -d: -f1) || fail "no installed package holds $path"
-  [[ ", $depends," == *", $owner (>= "*")"* ]] ||
-    fail "$library comes from $owner, which is not a versioned dependency"
+  [[ ", $depends," == *", $owner"[\ ,]* ]] ||
+    fail "$library comes from $owner, which is not a dependency"
 done
 
 # apt, which would install it, must find everything it depends on.
