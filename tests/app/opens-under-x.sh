@@ -11,8 +11,8 @@ program=$(realpath "$1")
 entry=${2:-}
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
-  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$(realpath "$0")" "$program" \
-    ${entry:+"$entry"}
+  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+    "$(realpath "$0")" "$program" ${entry:+"$entry"}
 fi
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
