@@ -4,10 +4,12 @@ set(CPACK_PACKAGE_NAME quistral)
 set(CPACK_PACKAGE_VENDOR "The Quistral developers")
 set(CPACK_PACKAGE_CONTACT "The Quistral developers <developers@quistral.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "take customer orders for goods that are shipped")
+# Debian wants the long description in lines of under 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quistral takes a customer's name and address and the order's items one at a time, \
-and shows the amount due, the sales tax, shipping and handling by weight, and the total, \
-as currency in the user's locale. The order window can be printed.")
+    "Quistral takes a customer's name and address and the order's items one\n\
+at a time, and shows the amount due, the sales tax, shipping and handling\n\
+by weight, and the total, as currency in the user's locale. The order\n\
+window can be printed.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
