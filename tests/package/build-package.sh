@@ -2,16 +2,18 @@
 # Makes the Debian package from a built tree, as a release does, and unpacks it into a scratch
 # root, where dpkg would put its files. The package must hold the program and its desktop
 # files and nothing else: no test, library or header of the build may slip in.
-# Usage: build-package.sh path/to/cpack build-dir out-dir
+# Usage: build-package.sh path/to/cpack build-dir out-dir app-id
 set -euo pipefail
 cpack=$1
 build=$2
 out=$3
+id=$4
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$out/deb" "$out/root"
 mkdir -p "$out/deb"
-"$cpack" --config "$build/CPackConfig.cmake" -B "$out/deb" || fail "cpack could not make the package"
+"$cpack" --config "$build/CPackConfig.cmake" -B "$out/deb" ||
+  fail "cpack could not make the package"
 shopt -s nullglob
 debs=("$out"/deb/quistral_*.deb)
 [ ${#debs[@]} -eq 1 ] || fail "cpack made ${#debs[@]} quistral_*.deb files, not one"
@@ -19,9 +21,9 @@ dpkg-deb --info "${debs[0]}"
 dpkg -x "${debs[0]}" "$out/root"
 
 expected="usr/bin/quistral
-usr/share/applications/org.quistral.Quistral.desktop
-usr/share/icons/hicolor/scalable/apps/org.quistral.Quistral.svg
-usr/share/metainfo/org.quistral.Quistral.metainfo.xml"
+usr/share/applications/$id.desktop
+usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$out/root" && find . -type f -o -type l | sed 's#^\./##' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "the package holds:
 $actual

@@ -33,8 +33,9 @@ grep -q "<release version=\"$upstream\"" "$metainfo" ||
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 binary=$root/usr/bin/$program
+resolved=$(ldd "$binary")
 for library in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-  path=$(ldd "$binary" | awk -v name="$library" '$1 == name { print $3 }')
+  path=$(awk -v name="$library" '$1 == name { print $3 }' <<<"$resolved")
   [ -n "$path" ] || fail "$library is not found on this system"
   # With /usr merged, dpkg may know the file under either name.
   owner=$({ dpkg -S "$path" || dpkg -S "${path#/usr}" || dpkg -S "/usr$path"; } 2>/dev/null |
