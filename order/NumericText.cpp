@@ -214,6 +214,25 @@ bool LooksLikeDotGrouping(std::string_view compact) {
   return false;
 }
 
+bool IsBlankSymbol(std::string_view symbol) {
+  return symbol == " " || symbol == "\u00A0" || symbol == "\u202F";
+}
+
+/// In a locale that groups with a blank, the leading-number rule drops the blank, so "1 5"
+/// would read as 15. A grouping blank stands only before a group of exactly three digits.
+bool HasShortBlankGroup(std::string_view text, const NumberSymbols& symbols) {
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (!IsDigit(text[i - 1])) continue;
+    for (const std::string& g : symbols.grouping) {
+      if (!IsBlankSymbol(g) || !text.substr(i).starts_with(g)) continue;
+      std::size_t digits = 0;
+      while (i + g.size() + digits < text.size() && IsDigit(text[i + g.size() + digits])) ++digits;
+      if (digits > 0 && digits != 3) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 bool IsNumericText(std::string_view text) {
@@ -258,6 +277,7 @@ double ParseLeadingNumber(std::string_view text) { return ReadLeadingNumber(text
 bool IsAcceptableNumber(std::string_view text, const NumberSymbols& symbols) {
   if (text.empty() || !IsNumericText(text, symbols)) return false;
   if (!ReadLeadingNumber(text).ReadsWholeText()) return false;
+  if (HasShortBlankGroup(text, symbols)) return false;
   return !GroupsWithDot(symbols) || !LooksLikeDotGrouping(WithoutBlanks(text));
 }
 

@@ -38,7 +38,8 @@ double ParseLeadingNumber(std::string_view text);
 /// Whether Next Item takes a field's text: not empty, numeric, and read in full by the
 /// leading-number rule, so that what the order is charged is what the user typed.
 /// A text is refused too when it uses '.' the way a locale that groups with '.' writes
-/// thousands (1.000 in German), because the leading-number rule would read it as 1.
+/// thousands (1.000 in German), because the leading-number rule would read it as 1, and
+/// where a grouping blank does not stand before three digits (1 5 in French, read as 15).
 bool IsAcceptableNumber(std::string_view text, const NumberSymbols& symbols);
 
 /// The quantity field: the leading number rounded to an integer, ties to even.

@@ -6,8 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
-cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DQUISTRAL_BENCHMARKS=OFF
-cmake --build build-package
-(cd build-package && cpack)
-ls "$PWD"/build-package/quistral_*.deb
+cmake --preset program
+cmake --build --preset program
+(cd build/program && cpack)
+ls "$PWD"/build/program/quistral_*.deb

@@ -2,6 +2,8 @@
 # shellcheck shell=bash
 BUILD_PACKAGES=(
   g++ cmake ninja-build pkg-config
+  # dpkg-buildflags, for the hardening flags a Debian package is built with.
+  dpkg-dev
   libicu-dev
   qt6-base-dev
   # Print jobs are handed to the print system through its own library.
@@ -11,9 +13,9 @@ BUILD_PACKAGES=(
   # Qt's SVG plugin, which draws the window's icon.
   libqt6svg6
 )
-# What cpack needs to make the Debian package: the package tools, dpkg-shlibdeps among them,
-# and file, with which it finds the programs to strip and to look up libraries for.
-PACKAGING_PACKAGES=(dpkg-dev file)
+# What cpack needs to make the Debian package besides dpkg-dev (dpkg-shlibdeps): file, with
+# which it finds the programs to strip and to look up libraries for.
+PACKAGING_PACKAGES=(file)
 TEST_PACKAGES=(
   git clang-format
   libgtest-dev libbenchmark-dev

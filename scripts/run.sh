@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Quistral, and starts it.
+# Installs what is missing, builds Quistral for release, and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 scripts/install-packages.sh "${BUILD_PACKAGES[@]}"
-cmake -S . -B build -G Ninja -DBUILD_TESTING=OFF -DQUISTRAL_BENCHMARKS=OFF
-cmake --build build
+cmake --preset program
+cmake --build --preset program
 
-exec build/app/quistral
+exec build/program/app/quistral

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ScopedEnvironment.h"
 #include "order/Currency.h"
 #include "order/LocaleEnvironment.h"
 #include "order/LocaleServices.h"
@@ -96,9 +97,11 @@ TEST(LocaleTest, FormatCurrencyFollowsTheLocale) {
 }
 
 TEST(LocaleTest, PlainSignaturesFollowTheEnvironment) {
-  ASSERT_EQ(::setenv("LC_MONETARY", "de_DE.UTF-8", 1), 0);
-  EXPECT_EQ(FormatCurrency(Currency::FromInteger(3)), "3,00\u00A0€");
-  ASSERT_EQ(::unsetenv("LC_MONETARY"), 0);
+  const auto unitedStates = testing_support::ScopedEnvironment::UnitedStates();
+  {
+    const testing_support::ScopedEnvironment german{{"LC_MONETARY", "de_DE.UTF-8"}};
+    EXPECT_EQ(FormatCurrency(Currency::FromInteger(3)), "3,00\u00A0€");
+  }
   EXPECT_EQ(FormatCurrency(Currency::FromInteger(3)), "$3.00");
   EXPECT_EQ(&LocaleServices::ForEnvironment(), &LocaleServices::ForEnvironment());
 }

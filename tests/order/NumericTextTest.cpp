@@ -129,6 +129,13 @@ TEST(NumericTextTest, AcceptableOnlyWhenNumericAndReadInFull) {
   EXPECT_TRUE(IsAcceptableNumber("4.5", german.Symbols()));
   EXPECT_TRUE(IsAcceptableNumber("12.50", german.Symbols()));
   EXPECT_TRUE(IsAcceptableNumber("1000", german.Symbols()));
+  const LocaleServices french("fr_FR");
+  for (const char* blankGrouped : {"1 5", "12 34", "1 5000", "1 500 5"}) {
+    EXPECT_FALSE(IsAcceptableNumber(blankGrouped, french.Symbols())) << blankGrouped;
+  }
+  for (const char* thousands : {"1 500", "12 345 678", " 1 500 "}) {
+    EXPECT_TRUE(IsAcceptableNumber(thousands, french.Symbols())) << thousands;
+  }
 }
 
 TEST(NumericTextTest, QuantityRoundsTiesToEvenWithinSixteenBits) {

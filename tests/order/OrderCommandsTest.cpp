@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FakeOrderFormView.h"
+#include "ScopedEnvironment.h"
 #include "order/LocaleServices.h"
 #include "order/OrderCommands.h"
 #include "order/Overflow.h"
@@ -140,8 +141,9 @@ TEST_F(OrderCommandsTest, OverflowLeavesFieldsFiguresAndTotalsAsTheyWere) {
 }
 
 TEST_F(OrderCommandsTest, PlainSignaturesUseTheUserLocale) {
+  const auto unitedStates = testing_support::ScopedEnvironment::UnitedStates();
   Item("", "1", "1", "1,000");
-  mnuEditNext(view, ledger);  // en_US from the test environment: refused
+  mnuEditNext(view, ledger);  // refused in en_US
   ASSERT_EQ(view.messages.size(), 1u);
   Item("", "1", "1", "1000");
   mnuEditNext(view, ledger);

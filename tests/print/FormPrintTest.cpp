@@ -14,6 +14,7 @@
 #include "AnsweringModalRunner.h"
 #include "FormUser.h"
 #include "NewForm.h"
+#include "OffscreenTestMain.h"
 #include "order/LocaleServices.h"
 #include "window/frmMail.h"
 
@@ -224,5 +225,5 @@ class FormPrintTest : public QObject {
 
 }  // namespace window
 
-QTEST_MAIN(window::FormPrintTest)
+QUISTRAL_OFFSCREEN_TEST_MAIN(window::FormPrintTest, false)
 #include "FormPrintTest.moc"

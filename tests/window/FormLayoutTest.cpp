@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "OffscreenTestMain.h"
 #include "window/DesktopSession.h"
 #include "window/FormBuilder.h"
 #include "window/FormLayout.h"
@@ -151,5 +152,5 @@ class FormLayoutTest : public QObject {
 
 }  // namespace window
 
-QTEST_MAIN(window::FormLayoutTest)
+QUISTRAL_OFFSCREEN_TEST_MAIN(window::FormLayoutTest, false)
 #include "FormLayoutTest.moc"

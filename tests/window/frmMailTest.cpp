@@ -14,6 +14,7 @@
 #include "AnsweringModalRunner.h"
 #include "FormUser.h"
 #include "NewForm.h"
+#include "OffscreenTestMain.h"
 #include "order/LocaleServices.h"
 #include "window/FigureLabel.h"
 #include "window/frmMail.h"
@@ -433,5 +434,5 @@ class frmMailTest : public QObject {
 
 }  // namespace window
 
-QTEST_MAIN(window::frmMailTest)
+QUISTRAL_OFFSCREEN_TEST_MAIN(window::frmMailTest, true)
 #include "frmMailTest.moc"
