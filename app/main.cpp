@@ -2,13 +2,13 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/DesktopSession.h"
 #include "order/LocaleServices.h"
-#include "window/DesktopSession.h"
 #include "window/ModalRunner.h"
 #include "window/frmMail.h"
 
 int main(int argc, char* argv[]) {
-  if (const auto missing = window::MissingDesktopSession(&std::getenv)) {
+  if (const auto missing = app::MissingDesktopSession(&std::getenv)) {
     std::cerr << *missing << '\n';
     return EXIT_FAILURE;
   }

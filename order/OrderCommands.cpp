@@ -40,24 +40,14 @@ void mnuEditNext(OrderFormView& view, OrderLedger& ledger, const LocaleServices&
   const Currency weight = CurrencyFromText(view.GetText(OrderField::Weight));
   const Currency price = CurrencyFromText(view.GetText(OrderField::Price));
   ledger.AddItem(quantity, weight, price);
-  for (const OrderField field :
-       {OrderField::Description, OrderField::Quantity, OrderField::Weight, OrderField::Price}) {
-    view.SetText(field, "");
-  }
+  for (const OrderField field : kItemFields) view.SetText(field, "");
   view.SetFocus(OrderField::Description);
 }
 
 void mnuEditNextOrder(OrderFormView& view, OrderLedger& ledger) {
   ledger.ResetOrder();
-  for (const OrderField field :
-       {OrderField::Name, OrderField::Street, OrderField::City, OrderField::State, OrderField::Zip,
-        OrderField::Description, OrderField::Quantity, OrderField::Weight, OrderField::Price}) {
-    view.SetText(field, "");
-  }
-  for (const SummaryLabel label : {SummaryLabel::AmountDue, SummaryLabel::SalesTax,
-                                   SummaryLabel::Shipping, SummaryLabel::FinalTotal}) {
-    view.SetCaption(label, "");
-  }
+  for (const OrderField field : kOrderFields) view.SetText(field, "");
+  for (const SummaryLabel label : kSummaryLabels) view.SetCaption(label, "");
   view.SetFocus(OrderField::Name);
 }
 

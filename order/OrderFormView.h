@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,6 +15,18 @@ enum class OrderField { Name, Street, City, State, Zip, Description, Quantity, W
 enum class SummaryLabel { AmountDue, SalesTax, Shipping, FinalTotal };
 
 enum class MessageIcon { None, Exclamation };
+
+inline constexpr std::array kOrderFields{
+    OrderField::Name,     OrderField::Street, OrderField::City,
+    OrderField::State,    OrderField::Zip,    OrderField::Description,
+    OrderField::Quantity, OrderField::Weight, OrderField::Price};
+
+/// Description, Quantity, Weight and Price: the fields of one item line.
+inline constexpr std::span<const OrderField, 4> kItemFields =
+    std::span(kOrderFields).subspan<static_cast<std::size_t>(OrderField::Description), 4>();
+
+inline constexpr std::array kSummaryLabels{SummaryLabel::AmountDue, SummaryLabel::SalesTax,
+                                           SummaryLabel::Shipping, SummaryLabel::FinalTotal};
 
 /// What the order commands need from a window. Keeping the commands behind this lets the
 /// order rules run, and be tested, without one.

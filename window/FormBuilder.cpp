@@ -1,16 +1,16 @@
 #include "window/FormBuilder.h"
 
-#include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "window/FigureLabel.h"
-#include "window/FormLayout.h"
+#include "window/FormGroupBox.h"
 
 namespace window {
 namespace {
@@ -19,7 +19,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget& parent) {
   const QString caption = QString::fromUtf8(row.caption);
   switch (row.kind) {
     case ControlKind::GroupBox:
-      return new QGroupBox(caption, &parent);
+      return new FormGroupBox(caption, &parent);
     case ControlKind::Caption: {
       auto* label = new QLabel(caption, &parent);
       // Captions sit on their field's first line, also where the label is taller.
@@ -40,31 +40,23 @@ QWidget* MakeControl(const ControlRow& row, QWidget& parent) {
   return nullptr;
 }
 
-void LinkCaption(const ControlRow& caption, QLabel& label, QWidget& partner) {
-  const QString name = PlainCaption(caption.caption);
-  if (auto* textBox = qobject_cast<QLineEdit*>(&partner)) {
-    label.setBuddy(textBox);
-    textBox->setAccessibleName(name);
-  } else {
-    // A figure's accessible name stays its own text, so a screen reader says the amount.
-    partner.setAccessibleDescription(name);
-  }
-}
-
-void BuildMenus(QMenuBar& menuBar) {
-  QHash<QString, QMenu*> menus;
+void BuildMenus(QMenuBar& menuBar, FormWidgets& widgets) {
+  QMenu* menu = nullptr;
   for (const MenuRow& row : FormMenus()) {
     const QString caption = QString::fromUtf8(row.caption);
-    if (row.parent == nullptr) {
-      QMenu* menu = menuBar.addMenu(caption);
-      menu->setObjectName(QString::fromUtf8(row.name));
-      menus.insert(menu->objectName(), menu);
-      continue;
+    QObject* made = nullptr;
+    switch (row.kind) {
+      case MenuRowKind::Menu:
+        made = menu = menuBar.addMenu(caption);
+        break;
+      case MenuRowKind::Separator:
+        made = menu->addSeparator();
+        break;
+      case MenuRowKind::Command:
+        made = widgets.commands[row.command] = menu->addAction(caption);
+        break;
     }
-    QMenu* menu = menus.value(QString::fromUtf8(row.parent));
-    QAction* action =
-        caption == QLatin1String("-") ? menu->addSeparator() : menu->addAction(caption);
-    action->setObjectName(QString::fromUtf8(row.name));
+    made->setObjectName(QString::fromUtf8(row.name));
   }
 }
 
@@ -78,35 +70,55 @@ QFont FigureFont() {
   return font;
 }
 
-void BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
+FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   client.setFixedSize(TwipsToPixels(kClientArea, dotsPerInch).size());
 
-  QHash<QString, QWidget*> built;
-  const auto control = [&built](const char* name) { return built.value(QString::fromUtf8(name)); };
-  // Group boxes first, so every control's parent exists whatever the table's order.
-  for (const bool groups : {true, false}) {
-    for (const ControlRow& row : FormControls()) {
-      if ((row.kind == ControlKind::GroupBox) != groups) continue;
-      QWidget* parent = groups ? &client : control(row.parent);
-      QWidget* made = MakeControl(row, *parent);
-      made->setObjectName(QString::fromUtf8(row.name));
-      made->setGeometry(TwipsToPixels(row.twips, dotsPerInch));
-      built.insert(made->objectName(), made);
-    }
-  }
-
-  std::vector<const ControlRow*> focusable;
+  FormWidgets widgets;
+  std::array<QWidget*, kGroupCount> groups{};
+  ControlsBy<order::OrderField, QLabel, order::kOrderFields.size()> fieldCaptions;
+  std::vector<std::pair<int, QWidget*>> focusable;
+  // The table lists group boxes first, so every control's parent exists when it is made.
   for (const ControlRow& row : FormControls()) {
-    if (row.kind == ControlKind::TextBox) focusable.push_back(&row);
-    if (row.partner == nullptr) continue;
-    LinkCaption(row, *qobject_cast<QLabel*>(control(row.name)), *control(row.partner));
-  }
-  std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
-  for (std::size_t i = 1; i < focusable.size(); ++i) {
-    QWidget::setTabOrder(control(focusable[i - 1]->name), control(focusable[i]->name));
+    QWidget* parent = row.group ? groups.at(static_cast<std::size_t>(*row.group)) : &client;
+    QWidget* made = MakeControl(row, *parent);
+    made->setObjectName(QString::fromUtf8(row.name));
+    made->setGeometry(TwipsToPixels(row.twips, dotsPerInch));
+    const auto record = [&](auto id) {
+      using Id = decltype(id);
+      if constexpr (std::is_same_v<Id, Group>) {
+        groups.at(static_cast<std::size_t>(id)) = made;
+      } else if constexpr (std::is_same_v<Id, order::OrderField>) {
+        if (row.kind == ControlKind::Caption) {
+          fieldCaptions[id] = static_cast<QLabel*>(made);
+        } else {
+          widgets.textBoxes[id] = static_cast<QLineEdit*>(made);
+          focusable.emplace_back(row.tabIndex, made);
+        }
+      } else if (row.kind == ControlKind::Caption) {
+        widgets.figureCaptions[id] = static_cast<QLabel*>(made);
+      } else {
+        widgets.figures[id] = static_cast<FigureLabel*>(made);
+      }
+    };
+    std::visit(record, row.id);
   }
 
-  BuildMenus(menuBar);
+  for (const order::OrderField field : order::kOrderFields) {
+    fieldCaptions[field]->setBuddy(widgets.textBoxes[field]);
+    widgets.textBoxes[field]->setAccessibleName(PlainCaption(fieldCaptions[field]->text()));
+  }
+  for (const order::SummaryLabel label : order::kSummaryLabels) {
+    // A figure's accessible name stays its own text, so a screen reader says the amount.
+    widgets.figures[label]->setAccessibleDescription(
+        PlainCaption(widgets.figureCaptions[label]->text()));
+  }
+  std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
+  for (std::size_t i = 1; i < focusable.size(); ++i) {
+    QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+  }
+
+  BuildMenus(menuBar, widgets);
+  return widgets;
 }
 
 }  // namespace window

@@ -2,16 +2,45 @@
 
 #include <QFont>
 #include <QtGlobal>
+#include <array>
+#include <cstddef>
 
+#include "order/OrderFormView.h"
+#include "window/FormLayout.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QMenuBar;
 class QWidget;
 
 namespace window {
 
+class FigureLabel;
+
+/// Controls looked up by the enumeration that names them, whose values count from 0.
+template <typename Key, typename Control, std::size_t N>
+struct ControlsBy {
+  std::array<Control*, N> items{};
+
+  Control* operator[](Key key) const { return items.at(static_cast<std::size_t>(key)); }
+  Control*& operator[](Key key) { return items.at(static_cast<std::size_t>(key)); }
+};
+
+/// The controls of a built form, by what they stand for.
+struct FormWidgets {
+  ControlsBy<order::OrderField, QLineEdit, order::kOrderFields.size()> textBoxes;
+  ControlsBy<order::SummaryLabel, FigureLabel, order::kSummaryLabels.size()> figures;
+  /// The caption beside each figure.
+  ControlsBy<order::SummaryLabel, QLabel, order::kSummaryLabels.size()> figureCaptions;
+  ControlsBy<MenuCommand, QAction, kMenuCommandCount> commands;
+};
+
 /// Creates every control of the form on `client`, sized for `dotsPerInch`, and every menu
 /// on `menuBar`, each with its name as objectName. Sets the tab order and the caption
 /// labels' buddies and accessible texts. The client area is fixed at its designed size.
-void BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch);
+FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch);
 
 /// The font the four summary figures start with.
 QFont FigureFont();

@@ -7,59 +7,64 @@ namespace window {
 namespace {
 
 using K = ControlKind;
+using F = order::OrderField;
+using S = order::SummaryLabel;
+using G = Group;
+using M = MenuCommand;
 constexpr Qt::Alignment kRight = Qt::AlignRight;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft;
 
 // clang-format off
 constexpr std::array<ControlRow, 29> kControls{{
-  // kind         name              parent    caption                   left   top  width height tab alignment partner
-  {K::GroupBox, "Frame3",         nullptr,  "Customer",               {204,   46, 5652, 1572}, 28, kLeft,  nullptr},
-  {K::GroupBox, "Frame2",         nullptr,  "Item",                   {204, 1726, 5652, 1332}, 27, kLeft,  nullptr},
-  {K::GroupBox, "Frame1",         nullptr,  "Summary",                {204, 3166, 5652, 2175}, 18, kLeft,  nullptr},
+  // kind       id                name              group        caption                   left   top  width height tab alignment
+  {K::GroupBox, G::Customer,      "Frame3",         {},          "Customer",               {204,   46, 5652, 1572}, 28, kLeft},
+  {K::GroupBox, G::Item,          "Frame2",         {},          "Item",                   {204, 1726, 5652, 1332}, 27, kLeft},
+  {K::GroupBox, G::Summary,       "Frame1",         {},          "Summary",                {204, 3166, 5652, 2175}, 18, kLeft},
 
-  {K::Caption,  "Label1",         "Frame3", "&Name:",                 {-120,  360,  975,  255},  0, kRight, "txtName"},
-  {K::TextBox,  "txtName",        "Frame3", "",                       { 960,  360, 2892,  285},  1, kLeft,  nullptr},
-  {K::Caption,  "C",              "Frame3", "S&treet:",               {-120,  720,  975,  255},  2, kRight, "txtStreet"},
-  {K::TextBox,  "txtStreet",      "Frame3", "",                       { 960,  720, 2892,  255},  3, kLeft,  nullptr},
-  {K::Caption,  "Label2",         "Frame3", "&City:",                 { 360, 1080,  495,  255},  4, kRight, "txtCity"},
-  {K::TextBox,  "txtCity",        "Frame3", "",                       { 960, 1080, 2052,  270},  5, kLeft,  nullptr},
-  {K::Caption,  "Label4",         "Frame3", "St&ate:",                {3000, 1080,  615,  495},  6, kRight, "txtState"},
-  {K::TextBox,  "txtState",       "Frame3", "",                       {3720, 1080,  492,  255},  7, kLeft,  nullptr},
-  {K::Caption,  "Label5",         "Frame3", "&Zip:",                  {4320, 1080,  492,  252},  8, kLeft,  "txtZip"},
-  {K::TextBox,  "txtZip",         "Frame3", "",                       {4680, 1080,  852,  270},  9, kLeft,  nullptr},
+  {K::Caption,  F::Name,          "Label1",         G::Customer, "&Name:",                 {-120,  360,  975,  255},  0, kRight},
+  {K::TextBox,  F::Name,          "txtName",        G::Customer, "",                       { 960,  360, 2892,  285},  1, kLeft},
+  {K::Caption,  F::Street,        "C",              G::Customer, "S&treet:",               {-120,  720,  975,  255},  2, kRight},
+  {K::TextBox,  F::Street,        "txtStreet",      G::Customer, "",                       { 960,  720, 2892,  255},  3, kLeft},
+  {K::Caption,  F::City,          "Label2",         G::Customer, "&City:",                 { 360, 1080,  495,  255},  4, kRight},
+  {K::TextBox,  F::City,          "txtCity",        G::Customer, "",                       { 960, 1080, 2052,  270},  5, kLeft},
+  {K::Caption,  F::State,         "Label4",         G::Customer, "St&ate:",                {3000, 1080,  615,  495},  6, kRight},
+  {K::TextBox,  F::State,         "txtState",       G::Customer, "",                       {3720, 1080,  492,  255},  7, kLeft},
+  {K::Caption,  F::Zip,           "Label5",         G::Customer, "&Zip:",                  {4320, 1080,  492,  252},  8, kLeft},
+  {K::TextBox,  F::Zip,           "txtZip",         G::Customer, "",                       {4680, 1080,  852,  270},  9, kLeft},
 
-  {K::Caption,  "Label6",         "Frame2", "&Description:",          {   0,  360, 1575,  375}, 10, kRight, "txtDescription"},
-  {K::TextBox,  "txtDescription", "Frame2", "",                       {1680,  360, 2292,  255}, 11, kLeft,  nullptr},
-  {K::Caption,  "Label7",         "Frame2", "&Quantity:",             { 600,  840,  975,  255}, 12, kRight, "txtQuantity"},
-  {K::TextBox,  "txtQuantity",    "Frame2", "",                       {1680,  840,  372,  270}, 13, kLeft,  nullptr},
-  {K::Caption,  "Label8",         "Frame2", "&Weight:",               {2160,  840,  735,  255}, 14, kRight, "txtWeight"},
-  {K::TextBox,  "txtWeight",      "Frame2", "",                       {3000,  840,  492,  240}, 15, kLeft,  nullptr},
-  {K::Caption,  "Label9",         "Frame2", "P&rice:",                {3600,  840,  615,  255}, 16, kRight, "txtPrice"},
-  {K::TextBox,  "txtPrice",       "Frame2", "",                       {4440,  840,  972,  255}, 17, kLeft,  nullptr},
+  {K::Caption,  F::Description,   "Label6",         G::Item,     "&Description:",          {   0,  360, 1575,  375}, 10, kRight},
+  {K::TextBox,  F::Description,   "txtDescription", G::Item,     "",                       {1680,  360, 2292,  255}, 11, kLeft},
+  {K::Caption,  F::Quantity,      "Label7",         G::Item,     "&Quantity:",             { 600,  840,  975,  255}, 12, kRight},
+  {K::TextBox,  F::Quantity,      "txtQuantity",    G::Item,     "",                       {1680,  840,  372,  270}, 13, kLeft},
+  {K::Caption,  F::Weight,        "Label8",         G::Item,     "&Weight:",               {2160,  840,  735,  255}, 14, kRight},
+  {K::TextBox,  F::Weight,        "txtWeight",      G::Item,     "",                       {3000,  840,  492,  240}, 15, kLeft},
+  {K::Caption,  F::Price,         "Label9",         G::Item,     "P&rice:",                {3600,  840,  615,  255}, 16, kRight},
+  {K::TextBox,  F::Price,         "txtPrice",       G::Item,     "",                       {4440,  840,  972,  255}, 17, kLeft},
 
-  {K::Caption,  "Label3",         "Frame1", "Dollar Amount Due:",     { 960,  240, 2295,  255}, 22, kRight, "lblAmountDue"},
-  {K::Figure,   "lblAmountDue",   "Frame1", "",                       {3480,  240, 1335,  255}, 26, kRight, nullptr},
-  {K::Caption,  "Label10",        "Frame1", "Sales Tax:",             {2040,  720, 1215,  255}, 21, kRight, "lblSalesTax"},
-  {K::Figure,   "lblSalesTax",    "Frame1", "",                       {3480,  720, 1335,  255}, 25, kRight, nullptr},
-  {K::Caption,  "Label11",        "Frame1", "Shipping and Handling:", { 840, 1200, 2415,  255}, 20, kRight, "lblShipping"},
-  {K::Figure,   "lblShipping",    "Frame1", "",                       {3480, 1200, 1335,  255}, 24, kRight, nullptr},
-  {K::Caption,  "Label12",        "Frame1", "Total Amount Due:",      {1320, 1680, 1935,  255}, 19, kRight, "lblFinalTotal"},
-  {K::Figure,   "lblFinalTotal",  "Frame1", "",                       {3480, 1680, 1335,  255}, 23, kRight, nullptr},
+  {K::Caption,  S::AmountDue,     "Label3",         G::Summary,  "Dollar Amount Due:",     { 960,  240, 2295,  255}, 22, kRight},
+  {K::Figure,   S::AmountDue,     "lblAmountDue",   G::Summary,  "",                       {3480,  240, 1335,  255}, 26, kRight},
+  {K::Caption,  S::SalesTax,      "Label10",        G::Summary,  "Sales Tax:",             {2040,  720, 1215,  255}, 21, kRight},
+  {K::Figure,   S::SalesTax,      "lblSalesTax",    G::Summary,  "",                       {3480,  720, 1335,  255}, 25, kRight},
+  {K::Caption,  S::Shipping,      "Label11",        G::Summary,  "Shipping and Handling:", { 840, 1200, 2415,  255}, 20, kRight},
+  {K::Figure,   S::Shipping,      "lblShipping",    G::Summary,  "",                       {3480, 1200, 1335,  255}, 24, kRight},
+  {K::Caption,  S::FinalTotal,    "Label12",        G::Summary,  "Total Amount Due:",      {1320, 1680, 1935,  255}, 19, kRight},
+  {K::Figure,   S::FinalTotal,    "lblFinalTotal",  G::Summary,  "",                       {3480, 1680, 1335,  255}, 23, kRight},
 }};
 
+using R = MenuRowKind;
 constexpr std::array<MenuRow, 12> kMenus{{
-  {"mnuFile",          nullptr,   "&Flle"},
-  {"mnuFilePrint",     "mnuFile", "&Print Form"},
-  {"mnuFileSummary",   "mnuFile", "&Summary"},
-  {"mnuFileExit",      "mnuFile", "E&xit"},
-  {"mnuEdit",          nullptr,   "&Edit"},
-  {"mnuEditNext",      "mnuEdit", "&Next Item"},
-  {"mnuEditNextOrder", "mnuEdit", "Next &Order"},
-  {"mnuSEP",           "mnuEdit", "-"},
-  {"mnuEditFont",      "mnuEdit", "&Font"},
-  {"mnuEditColor",     "mnuEdit", "Colo&r"},
-  {"mnuHelp",          nullptr,   "&Help"},
-  {"mnuHelpAbout",     "mnuHelp", "&About"},
+  {R::Menu,      "mnuFile",          "&Flle"},
+  {R::Command,   "mnuFilePrint",     "&Print Form",  M::PrintForm},
+  {R::Command,   "mnuFileSummary",   "&Summary",     M::Summary},
+  {R::Command,   "mnuFileExit",      "E&xit",        M::Exit},
+  {R::Menu,      "mnuEdit",          "&Edit"},
+  {R::Command,   "mnuEditNext",      "&Next Item",   M::NextItem},
+  {R::Command,   "mnuEditNextOrder", "Next &Order",  M::NextOrder},
+  {R::Separator, "mnuSEP",           "-"},
+  {R::Command,   "mnuEditFont",      "&Font",        M::Font},
+  {R::Command,   "mnuEditColor",     "Colo&r",       M::Color},
+  {R::Menu,      "mnuHelp",          "&Help"},
+  {R::Command,   "mnuHelpAbout",     "&About",       M::About},
 }};
 // clang-format on
 
@@ -81,8 +86,7 @@ QRect TwipsToPixels(TwipsRect twips, qreal dotsPerInch) {
   return {QPoint(left, top), QSize(right - left, bottom - top)};
 }
 
-QString PlainCaption(const char* caption) {
-  QString text = QString::fromUtf8(caption);
+QString PlainCaption(QString text) {
   text.remove(QLatin1Char('&'));
   if (text.endsWith(QLatin1Char(':'))) text.chop(1);
   return text;

@@ -8,12 +8,8 @@
 
 #include "order/OrderFormView.h"
 #include "order/OrderLedger.h"
+#include "window/FormBuilder.h"
 #include "window/dlgCommon.h"
-
-class QAction;
-class QLabel;
-class QLineEdit;
-class QMenu;
 
 namespace order {
 class LocaleServices;
@@ -40,15 +36,6 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent = nullptr);
   ~frmMail() override;
 
-  /// Shown when a command is stopped by a number out of range; nothing has changed then.
-  static constexpr std::string_view kOverflowPrompt =
-      "Overflow: a number is too large for this order. Nothing was changed.";
-  /// Print Form with no default printer; the order on screen is kept either way.
-  static constexpr std::string_view kNoPrinterPrompt =
-      "No printer is installed. Add a printer, then choose Print Form again.";
-  /// Print Form when the page could not be made or the printer's queue refused it.
-  static constexpr std::string_view kPrintFailedPrompt = "The form could not be printed.";
-
  private:
   void mnuFilePrintClick();
   void mnuFileSummaryClick();
@@ -58,6 +45,9 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   void mnuEditFontClick();
   void mnuEditColorClick();
   void mnuHelpAboutClick();
+
+  /// Each menu command's handler, in the order of MenuCommand.
+  static const std::array<void (frmMail::*)(), kMenuCommandCount> kHandlers;
 
   /// Runs one order command; an Overflow is reported, and the program carries on.
   template <typename Command>
@@ -70,40 +60,11 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   void ShowMessage(std::string_view prompt, std::string_view title,
                    order::MessageIcon icon) override;
 
-  QLineEdit* TextBox(order::OrderField field) const;
-  QLabel* Figure(order::SummaryLabel label) const;
-  /// The four figures in the order they are restyled, the reference first.
-  std::array<QLabel*, 4> Figures() const;
-
   ModalRunner& modals_;
   LocaleSource locale_;
   order::OrderLedger ledger_;
   dlgCommon dlgCommon_;
-
-  QLineEdit* txtName;
-  QLineEdit* txtStreet;
-  QLineEdit* txtCity;
-  QLineEdit* txtState;
-  QLineEdit* txtZip;
-  QLineEdit* txtDescription;
-  QLineEdit* txtQuantity;
-  QLineEdit* txtWeight;
-  QLineEdit* txtPrice;
-  QLabel* lblAmountDue;
-  QLabel* lblSalesTax;
-  QLabel* lblShipping;
-  QLabel* lblFinalTotal;
-  QMenu* mnuFile;
-  QAction* mnuFilePrint;
-  QAction* mnuFileSummary;
-  QAction* mnuFileExit;
-  QMenu* mnuEdit;
-  QAction* mnuEditNext;
-  QAction* mnuEditNextOrder;
-  QAction* mnuEditFont;
-  QAction* mnuEditColor;
-  QMenu* mnuHelp;
-  QAction* mnuHelpAbout;
+  FormWidgets controls_;
 };
 
 }  // namespace window

@@ -16,6 +16,7 @@
 #include "NewForm.h"
 #include "OffscreenTestMain.h"
 #include "order/LocaleServices.h"
+#include "window/WindowMessages.h"
 #include "window/frmMail.h"
 
 namespace window {
@@ -213,8 +214,8 @@ class FormPrintTest : public QObject {
     QCOMPARE(modals_->shown.size(), std::size_t{1});
     const auto& message = modals_->shown.front();
     QCOMPARE(message.title, QString("Quistral"));
-    QCOMPARE(message.text, QString::fromUtf8(frmMail::kPrintFailedPrompt.data(),
-                                             frmMail::kPrintFailedPrompt.size()));
+    QCOMPARE(message.text, QString::fromUtf8(WindowMessages::kPrintFailedPrompt.data(),
+                                             WindowMessages::kPrintFailedPrompt.size()));
     QCOMPARE(message.icon, QMessageBox::Warning);
     QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(!JobsPending());

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 #include "AnsweringModalRunner.h"
@@ -16,7 +17,7 @@
 #include "NewForm.h"
 #include "OffscreenTestMain.h"
 #include "order/LocaleServices.h"
-#include "window/FigureLabel.h"
+#include "window/WindowMessages.h"
 #include "window/frmMail.h"
 
 namespace window {
@@ -234,8 +235,8 @@ class frmMailTest : public QObject {
     QCOMPARE(modals_->shown.size(), std::size_t{2});
     for (const auto& message : modals_->shown) {
       QCOMPARE(message.title, QString("Quistral"));
-      QCOMPARE(message.text,
-               QString::fromUtf8(frmMail::kOverflowPrompt.data(), frmMail::kOverflowPrompt.size()));
+      QCOMPARE(message.text, QString::fromUtf8(WindowMessages::kOverflowPrompt.data(),
+                                               WindowMessages::kOverflowPrompt.size()));
       QCOMPARE(message.icon, QMessageBox::Warning);
       QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
@@ -251,15 +252,27 @@ class frmMailTest : public QObject {
   void anAmountTooWideForItsBoxIsMarkedNotClipped() {
     Item("Yacht", "1", "1", "123456789.12");
     Summary();
-    auto* amount = form_->findChild<FigureLabel*>("lblAmountDue");
+    auto* amount = form_->findChild<QLabel*>("lblAmountDue");
     QCOMPARE(amount->text(), QString("$123,456,789.12"));
-    const QString shown = amount->DisplayedText();
-    QVERIFY2(shown.startsWith(QChar(0x2026)) && shown.endsWith("789.12"), qPrintable(shown));
-    // Amounts that fit are drawn whole.
+    // As drawn, nothing runs into the box's left side: the leading digits are not cut off.
+    const QImage drawn = amount->grab().toImage();
+    const QRgb paper = drawn.pixel(drawn.width() / 2, 1);
+    for (int y = 1; y < drawn.height() - 1; ++y) {
+      for (int x = 1; x <= 2; ++x) QVERIFY2(drawn.pixel(x, y) == paper, "digits clipped");
+    }
+    // The whole amount is one hover, or one screen-reader question, away.
+    const QPoint inside(amount->width() / 2, amount->height() / 2);
+    QHelpEvent hover(QEvent::ToolTip, inside, amount->mapToGlobal(inside));
+    QApplication::sendEvent(amount, &hover);
+    QCOMPARE(QToolTip::text(), amount->text());
+    QCOMPARE(QAccessible::queryAccessibleInterface(amount)->text(QAccessible::Name),
+             amount->text());
+    // An amount that fits is drawn whole, with nothing to hover for.
     NextOrder();
     Item("Cup", "1", "1", "2");
     Summary();
-    QCOMPARE(amount->DisplayedText(), QString("$2.00"));
+    QApplication::sendEvent(amount, &hover);
+    QTRY_VERIFY(!QToolTip::isVisible());
   }
 
   void fontChooserRestylesTheFourFiguresOnly() {
@@ -391,8 +404,8 @@ class frmMailTest : public QObject {
     QCOMPARE(modals_->shown.size(), std::size_t{1});
     const auto& message = modals_->shown.front();
     QCOMPARE(message.title, QString("Quistral"));
-    QCOMPARE(message.text,
-             QString::fromUtf8(frmMail::kNoPrinterPrompt.data(), frmMail::kNoPrinterPrompt.size()));
+    QCOMPARE(message.text, QString::fromUtf8(WindowMessages::kNoPrinterPrompt.data(),
+                                             WindowMessages::kNoPrinterPrompt.size()));
     QCOMPARE(message.icon, QMessageBox::Warning);
     QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(Fields(), fields);

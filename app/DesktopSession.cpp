@@ -1,8 +1,8 @@
-#include "window/DesktopSession.h"
+#include "app/DesktopSession.h"
 
 #include <string_view>
 
-namespace window {
+namespace app {
 namespace {
 
 bool IsSet(const order::EnvironmentLookup& lookup, const char* name) {
@@ -25,4 +25,4 @@ std::optional<std::string> MissingDesktopSession(const order::EnvironmentLookup&
          "start it from a desktop, or without one as: xvfb-run -a quistral";
 }
 
-}  // namespace window
+}  // namespace app

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QGroupBox>
+
+namespace window {
+
+/// A group box drawn the way the form's layout was designed for: its title sits on the top
+/// line of the frame, and the frame begins at the title's middle. Styles such as Fusion
+/// draw the title above the frame instead, which puts the frame's top line through the
+/// group's first row.
+class FormGroupBox : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  explicit FormGroupBox(const QString& title, QWidget* parent = nullptr);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace window

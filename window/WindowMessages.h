@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+namespace window {
+
+/// Every message the window shows of its own (the order's messages come with the order
+/// commands).
+struct WindowMessages {
+  /// The title of the window's own messages: the program's name.
+  static constexpr std::string_view kTitle = "Quistral";
+  /// Shown when a command is stopped by a number out of range; nothing has changed then.
+  static constexpr std::string_view kOverflowPrompt =
+      "Overflow: a number is too large for this order. Nothing was changed.";
+  /// Print Form with no default printer; the order on screen is kept either way.
+  static constexpr std::string_view kNoPrinterPrompt =
+      "No printer is installed. Add a printer, then choose Print Form again.";
+  /// Print Form when the page could not be made or the printer's queue refused it.
+  static constexpr std::string_view kPrintFailedPrompt = "The form could not be printed.";
+  static constexpr std::string_view kAboutPrompt = "Programmed by Velloran";
+  static constexpr std::string_view kAboutTitle = "About My Program";
+};
+
+}  // namespace window
