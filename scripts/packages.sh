@@ -26,6 +26,8 @@ TEST_PACKAGES=(
   # The validators of the desktop entry and the metainfo, and xprop, which reads the window's
   # icon back from the X server.
   desktop-file-utils appstream x11-utils
+  # The screen reader, with the accessibility bus and a private D-Bus session to run it on.
+  orca at-spi2-core dbus-daemon
   # Static checks, and clang with its fuzzing and sanitizer runtimes for the fuzz targets.
   clang-tidy clang libclang-rt-14-dev
 )

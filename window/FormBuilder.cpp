@@ -106,6 +106,9 @@ FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   for (const order::OrderField field : order::kOrderFields) {
     fieldCaptions[field]->setBuddy(widgets.textBoxes[field]);
     widgets.textBoxes[field]->setAccessibleName(PlainCaption(fieldCaptions[field]->text()));
+    // Placing the cursor once, though it stands at 0 already, makes Qt report an empty box
+    // to a screen reader on its first focus; without it the first Tab into one is silent.
+    widgets.textBoxes[field]->setCursorPosition(0);
   }
   for (const order::SummaryLabel label : order::kSummaryLabels) {
     // A figure's accessible name stays its own text, so a screen reader says the amount.

@@ -1,5 +1,6 @@
 #include "window/frmMail.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QIcon>
 #include <QLayout>
@@ -13,6 +14,7 @@
 #include "window/FigureLabel.h"
 #include "window/FormPrinter.h"
 #include "window/ModalRunner.h"
+#include "window/ScreenReaderSupport.h"
 #include "window/WindowMessages.h"
 
 namespace window {
@@ -50,6 +52,7 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
     connect(controls_.commands.items.at(command), &QAction::triggered, this,
             [this, handler = kHandlers.at(command)] { (this->*handler)(); });
   }
+  screenReader_ = std::make_unique<ScreenReaderSupport>(controls_);
   controls_.textBoxes[OrderField::Name]->setFocus();
 }
 
@@ -149,6 +152,13 @@ void frmMail::SetFocus(OrderField field) {
   textBox->setFocus(Qt::OtherFocusReason);
   // A refused entry is selected, so typing replaces it.
   textBox->selectAll();
+  // A screen reader does not present a focus change that comes as a menu closes (Orca
+  // still tracks the menu when the focus event reaches it), so Next Item's move to
+  // Description went unheard. It does present a caret move in a box it is not on.
+  if (QAccessible::isActive()) {
+    QAccessibleTextCursorEvent moved(textBox, textBox->cursorPosition());
+    QAccessible::updateAccessibility(&moved);
+  }
 }
 
 void frmMail::ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) {

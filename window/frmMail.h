@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,7 @@ class LocaleServices;
 namespace window {
 
 class ModalRunner;
+class ScreenReaderSupport;
 
 /// The order form: the one window of the program. It owns the order's ledger, shows the
 /// order in its controls and starts every command from its menus; the order rules
@@ -65,6 +67,7 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   order::OrderLedger ledger_;
   dlgCommon dlgCommon_;
   FormWidgets controls_;
+  std::unique_ptr<ScreenReaderSupport> screenReader_;
 };
 
 }  // namespace window
