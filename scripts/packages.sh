@@ -28,6 +28,11 @@ TEST_PACKAGES=(
   desktop-file-utils appstream x11-utils
   # The screen reader, with the accessibility bus and a private D-Bus session to run it on.
   orca at-spi2-core dbus-daemon
+  # Debian's judges of a package and of a hardened program, and man to read the manual page.
+  lintian devscripts man-db
+  # A Wayland compositor with a headless backend, Qt's Wayland platform, and Qt's own
+  # translations, which the package depends on or recommends.
+  weston qt6-wayland qt6-translations-l10n
   # Static checks, and clang with its fuzzing and sanitizer runtimes for the fuzz targets.
   clang-tidy clang libclang-rt-14-dev
 )

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a built tree, as a release does, and unpacks it into a scratch
-# root, where dpkg would put its files. The package must hold the program and its desktop
-# files and nothing else: no test, library or header of the build may slip in.
+# root, where dpkg would put its files. The package must hold the program, its desktop
+# files and its documentation, and nothing else: no test, library or header of the build may slip in.
 # Usage: build-package.sh path/to/cpack build-dir out-dir app-id
 set -euo pipefail
 cpack=$1
@@ -22,7 +22,11 @@ dpkg -x "${debs[0]}" "$out/root"
 
 expected="usr/bin/quistral
 usr/share/applications/$id.desktop
+usr/share/doc/quistral/changelog.Debian.gz
+usr/share/doc/quistral/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/lintian/overrides/quistral
+usr/share/man/man1/quistral.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 actual=$(cd "$out/root" && find . -type f -o -type l | sed 's#^\./##' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "the package holds:

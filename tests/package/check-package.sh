@@ -44,6 +44,25 @@ for library in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p');
     fail "$library comes from $owner, which is not a dependency"
 done
 
+# Debian's own judges: lintian, with no error or warning and no hardening tag at any level,
+# and hardening-check on the program itself.
+lintian --pedantic --display-info --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1 || {
+  cat "$out/lintian.log"
+  fail "lintian finds errors or warnings"
+}
+cat "$out/lintian.log"
+! grep -q 'hardening-' "$out/lintian.log" || fail "lintian finds the program not hardened"
+# Control-flow protection is left out: bookworm's dpkg-buildflags does not ask for it, and
+# the linker marks a program only when every object in it, the system's too, has it.
+hardening-check --nocfprotection "$binary" || fail "hardening-check finds the program not hardened"
+# The manual page reads as one, with every section a user looks for.
+manual=$(MANWIDTH=80 man -l "$root/usr/share/man/man1/quistral.1.gz" 2>&1) || fail "man cannot show it"
+for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT "EXIT STATUS"; do
+  grep -q "^$section" <<<"$manual" || fail "the manual page has no $section"
+done
+grep -q "^Copyright: 2026 The Quistral developers" "$root/usr/share/doc/quistral/copyright" ||
+  fail "the copyright file does not name the holder from LICENSE"
+
 # apt, which would install it, must find everything it depends on.
 apt-get install --simulate --no-install-recommends "$(realpath "$deb")" >"$out/apt.log" 2>&1 || {
   cat "$out/apt.log"

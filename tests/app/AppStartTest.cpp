@@ -1,14 +1,19 @@
+#include <QLocale>
+#include <QTranslator>
+
 #include "app/DesktopSession.h"
+#include "app/PlatformStart.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <utility>
 
 namespace app {
 namespace {
 
-TEST(DesktopSessionTest, IsFoundOrExplained) {
+TEST(AppStartTest, DesktopSessionIsFoundOrExplained) {
   struct Row {
     std::map<std::string, std::string> environment;
     bool missing;
@@ -33,6 +38,21 @@ TEST(DesktopSessionTest, IsFoundOrExplained) {
       EXPECT_NE(missing->find("xvfb-run"), std::string::npos);
     }
   }
+}
+
+TEST(AppStartTest, QtDialogsFollowTheUsersLanguage) {
+  for (const auto& [language, cancel] : {std::pair{"de_DE", "Abbrechen"}, {"fr_FR", "Annuler"}}) {
+    QTranslator translator;
+    ASSERT_TRUE(LoadQtTranslations(translator, QLocale(QString::fromLatin1(language))));
+    EXPECT_EQ(translator.translate("QPlatformTheme", "Cancel").toStdString(), cancel);
+  }
+}
+
+TEST(AppStartTest, AnUnreachableDisplayIsOneLineNamingBoth) {
+  const std::string line = UnreachableDisplayLine(":7", nullptr);
+  EXPECT_EQ(line.find('\n'), std::string::npos);
+  EXPECT_NE(line.find("DISPLAY=:7"), std::string::npos);
+  EXPECT_NE(line.find("WAYLAND_DISPLAY=unset"), std::string::npos);
 }
 
 }  // namespace
