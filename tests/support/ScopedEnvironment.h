@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdlib>
 #include <initializer_list>
 #include <optional>
@@ -21,8 +22,9 @@ class ScopedEnvironment {
     }
   }
   ~ScopedEnvironment() {
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      Set(it->first.c_str(), it->second ? it->second->c_str() : nullptr);
+    // Last set, first put back, so a name given twice ends as the caller had it.
+    for (std::size_t i = saved_.size(); i-- > 0;) {
+      Set(saved_[i].first.c_str(), saved_[i].second ? saved_[i].second->c_str() : nullptr);
     }
   }
   ScopedEnvironment(const ScopedEnvironment&) = delete;
