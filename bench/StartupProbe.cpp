@@ -1,36 +1,24 @@
 #include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QTest>
-#include <cstdio>
-#include <cstring>
-#include <memory>
+#include <QLocale>
+#include <QTranslator>
 
+#include "ShowAndSignal.h"
+#include "app/PlatformStart.h"
 #include "order/LocaleServices.h"
 #include "window/ModalRunner.h"
 #include "window/frmMail.h"
 
-// Opens either the order form or a bare QMainWindow of the same size, as the program's
-// main does, and writes one byte to standard output once the window is on screen; the
-// startup benchmark times the child from its start to that byte.
+// Starts the order form as the program's main does, and signals once it is on screen.
 int main(int argc, char* argv[]) {
-  const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
+  app::PlatformStart start;
   QApplication application(argc, argv);
-  window::ExecModalRunner modals;
-  std::unique_ptr<QMainWindow> shown;
-  if (bare) {
-    shown = std::make_unique<QMainWindow>();
-    auto* client = new QWidget(shown.get());
-    client->setFixedSize(404, 366);
-    shown->setCentralWidget(client);
-    shown->menuBar();
-  } else {
-    shown = std::make_unique<window::frmMail>(modals, &order::LocaleServices::ForEnvironment);
+  start.Started();
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quistral.Quistral"));
+  QTranslator qtTranslations;
+  if (app::LoadQtTranslations(qtTranslations, QLocale::system())) {
+    QCoreApplication::installTranslator(&qtTranslations);
   }
-  shown->show();
-  if (!QTest::qWaitForWindowExposed(shown.get())) return 2;
-  QCoreApplication::processEvents();
-  std::fputc('!', stdout);
-  std::fflush(stdout);
-  return 0;
+  window::ExecModalRunner modals;
+  window::frmMail form(modals, &order::LocaleServices::ForEnvironment);
+  return ShowAndSignal(form);
 }

@@ -16,13 +16,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the program links come from dpkg-shlibdeps; the X11 platform plugin comes
-# with one of them (libqt6gui6). Qt loads two more only at run time, which no linker
-# records: the SVG plugin that draws the window's icon, and the Wayland platform plugin,
-# without which the program cannot open on a desktop that has no X server. Both are
-# Depends: without them the program has no icon, or does not open at all.
+# The libraries the program and its print module link come from dpkg-shlibdeps; the X11
+# platform plugin comes with one of them (libqt6gui6). Qt loads the Wayland platform plugin
+# only at run time, which no linker records, and without it the program cannot open on a
+# desktop that has no X server: a Depends.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland")
 # Qt's own dialogs (the font and colour choosers, the buttons of messages) in the user's
 # language; the program works in English without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

@@ -10,8 +10,9 @@ BUILD_PACKAGES=(
   libcups2-dev
   # The window draws its text with these; a minimal system has no fonts at all.
   fonts-dejavu-core
-  # Qt's SVG plugin, which draws the window's icon.
-  libqt6svg6
+  # Qt's SVG library, which draws the window's icon into PNGs while the project builds; its
+  # plugin draws the icon in the desktop's menus.
+  qt6-svg-dev libqt6svg6
 )
 # What cpack needs to make the Debian package besides dpkg-dev (dpkg-shlibdeps): file, with
 # which it finds the programs to strip and to look up libraries for.

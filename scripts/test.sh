@@ -25,7 +25,7 @@ cmake --build --preset dev
 cmake --preset fuzz -DQUISTRAL_FUZZ_SECONDS="${QUISTRAL_FUZZ_SECONDS:-60}"
 
 echo "== Static checks (clang-tidy, .clang-tidy)"
-run-clang-tidy -p build/dev -quiet "$PWD/(order|window|app|tests|bench)/"
+run-clang-tidy -p build/dev -quiet "$PWD/(order|window|app|tests|bench|tools)/"
 run-clang-tidy -p build/fuzz -quiet "$PWD/fuzz/"
 
 echo "== Tests (preset dev)"

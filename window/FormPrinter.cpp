@@ -72,3 +72,7 @@ PrintResult PrintOnDefaultPrinter(QWidget& form, const QString& jobTitle) {
 }
 
 }  // namespace window
+
+extern "C" Q_DECL_EXPORT int QuistralPrintForm(QWidget& form, const QString& jobTitle) {
+  return static_cast<int>(window::PrintOnDefaultPrinter(form, jobTitle));
+}

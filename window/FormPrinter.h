@@ -21,3 +21,8 @@ enum class PrintResult {
 PrintResult PrintOnDefaultPrinter(QWidget& form, const QString& jobTitle);
 
 }  // namespace window
+
+/// The print module's one entry point, which the window looks up by this name:
+/// PrintOnDefaultPrinter, its result as an int.
+extern "C" int QuistralPrintForm(QWidget& form, const QString& jobTitle);
+inline constexpr const char* kPrintFormSymbol = "QuistralPrintForm";

@@ -12,7 +12,6 @@
 #include "order/OrderCommands.h"
 #include "order/Overflow.h"
 #include "window/FigureLabel.h"
-#include "window/FormPrinter.h"
 #include "window/ModalRunner.h"
 #include "window/ScreenReaderSupport.h"
 #include "window/WindowMessages.h"
@@ -40,7 +39,11 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
   setObjectName(QStringLiteral("frmMail"));
   setWindowTitle(QStringLiteral("Quistral"));
   // The same drawing the desktop's menu shows; the window's dialogs take it from here.
-  setWindowIcon(QIcon(QStringLiteral(":/icons/org.quistral.Quistral.svg")));
+  QIcon icon;
+  for (const int size : {QUISTRAL_ICON_SIZES}) {
+    icon.addFile(QStringLiteral(":/icons/quistral-%1.png").arg(size), QSize(size, size));
+  }
+  setWindowIcon(icon);
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
@@ -59,7 +62,7 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
 frmMail::~frmMail() = default;
 
 void frmMail::mnuFilePrintClick() {
-  switch (PrintOnDefaultPrinter(*centralWidget(), windowTitle())) {
+  switch (printModule_.Print(*centralWidget(), windowTitle())) {
     case PrintResult::Queued:
       return;
     case PrintResult::NoPrinter:

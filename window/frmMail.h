@@ -10,6 +10,7 @@
 #include "order/OrderFormView.h"
 #include "order/OrderLedger.h"
 #include "window/FormBuilder.h"
+#include "window/PrintModule.h"
 #include "window/dlgCommon.h"
 
 namespace order {
@@ -66,6 +67,7 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   LocaleSource locale_;
   order::OrderLedger ledger_;
   dlgCommon dlgCommon_;
+  PrintModule printModule_;
   FormWidgets controls_;
   std::unique_ptr<ScreenReaderSupport> screenReader_;
 };

@@ -72,6 +72,20 @@ xdotool key --delay 50 alt+h a
 answer '^About My Program$'
 kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$log")"
 
+# Run by with-private-cups.sh, it prints too: the print module is loaded on first use.
+printed=
+if [ -n "${PRINTED_PDF_DIR:-}" ]; then
+  xdotool key --delay 50 alt+f p
+  for _ in $(seq 300); do
+    compgen -G "$PRINTED_PDF_DIR/*.pdf" >/dev/null && break
+    sleep 0.1
+  done
+  compgen -G "$PRINTED_PDF_DIR/*.pdf" >/dev/null || fail "Print Form printed nothing"
+  xdotool search --onlyvisible --name '^Quistral$' | grep -vqx "$window" &&
+    fail "Print Form brought up a message"
+  printed="; Print Form printed a page"
+fi
+
 xdotool key --delay 50 alt+f x
 for _ in $(seq 50); do
   kill -0 "$pid" 2>/dev/null || break
@@ -81,5 +95,5 @@ kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$log")"
-echo "window $WIDTH x $HEIGHT with its icon; validation and About shown and dismissed;" \
+echo "window $WIDTH x $HEIGHT with its icon; validation and About shown and dismissed$printed;" \
   "Exit ended it with 0"

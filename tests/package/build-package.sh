@@ -21,6 +21,7 @@ dpkg-deb --info "${debs[0]}"
 dpkg -x "${debs[0]}" "$out/root"
 
 expected="usr/bin/quistral
+usr/lib/$(gcc -print-multiarch)/quistral/quistral-print.so
 usr/share/applications/$id.desktop
 usr/share/doc/quistral/changelog.Debian.gz
 usr/share/doc/quistral/copyright

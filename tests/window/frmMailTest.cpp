@@ -17,6 +17,7 @@
 #include "NewForm.h"
 #include "OffscreenTestMain.h"
 #include "order/LocaleServices.h"
+#include "window/PrintModule.h"
 #include "window/WindowMessages.h"
 #include "window/frmMail.h"
 
@@ -61,7 +62,7 @@ class frmMailTest : public QObject {
 
   void drawsItsIconAtEverySizeADesktopAsksFor() {
     // The parcel fills the middle and leaves the corners clear, however small it is drawn.
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 24, 32, 48, 64, 128}) {
       const QImage icon = form_->windowIcon().pixmap(size).toImage();
       QCOMPARE(icon.size(), QSize(size, size));
       QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
@@ -410,6 +411,12 @@ class frmMailTest : public QObject {
     QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(Fields(), fields);
     QCOMPARE(Figures(), figures);
+  }
+
+  void printModuleIsFoundAsTheProgramFindsItAndItsAbsenceIsAFailedPrint() {
+    QWidget page;
+    QCOMPARE(PrintModule().Print(page, "Quistral"), PrintResult::NoPrinter);
+    QCOMPARE(PrintModule("no-such-module.so").Print(page, "Quistral"), PrintResult::Failed);
   }
 
   void exitClosesTheWindow() {
