@@ -3,7 +3,7 @@
 # metainfo pass their validators, they name the files the package really holds, and every
 # library the program needs is a dependency, found by dpkg-shlibdeps, that apt can resolve.
 # Usage: check-package.sh out-dir app-id hardened
-# hardened is 1 where the build uses Debian's hardening flags (the sanitizer build does not).
+# hardened is 1 where the build is hardened as Debian builds it (not the sanitizer build).
 set -euo pipefail
 out=$1
 id=$2
