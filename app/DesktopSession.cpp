@@ -21,8 +21,8 @@ std::optional<std::string> MissingDesktopSession(const order::EnvironmentLookup&
     }
   }
   if (IsSet(lookup, "DISPLAY") || IsSet(lookup, "WAYLAND_DISPLAY")) return std::nullopt;
-  return "quistral: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-         "start it from a desktop, or without one as: xvfb-run -a quistral";
+  return "quistral: no desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set); " +
+         std::string(kHeadlessAdvice);
 }
 
 }  // namespace app

@@ -6,29 +6,28 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/DesktopSession.h"
+
 namespace app {
 namespace {
 
 /// The start in progress; Qt's message handler is a plain function and can reach it only so.
 PlatformStart* current = nullptr;
-std::vector<std::pair<QtMsgType, QString>>* held = nullptr;
 
-void Hold(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+}  // namespace
+
+void PlatformStart::Hold(QtMsgType type, const QMessageLogContext& /*context*/,
+                         const QString& message) {
   if (type == QtFatalMsg) {
     const std::string line =
         UnreachableDisplayLine(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
     std::fprintf(stderr, "%s\n", line.c_str());
     std::_Exit(EXIT_FAILURE);
   }
-  held->emplace_back(type, message);
+  current->held_.emplace_back(type, message);
 }
 
-}  // namespace
-
-PlatformStart::PlatformStart() : previous_(qInstallMessageHandler(&Hold)) {
-  current = this;
-  held = &held_;
-}
+PlatformStart::PlatformStart() : previous_(qInstallMessageHandler(&Hold)) { current = this; }
 
 PlatformStart::~PlatformStart() { Started(); }
 
@@ -36,7 +35,6 @@ void PlatformStart::Started() {
   if (current != this) return;
   qInstallMessageHandler(previous_);
   current = nullptr;
-  held = nullptr;
   for (const auto& [type, message] : held_) {
     qt_message_output(type, QMessageLogContext(), message);
   }
@@ -48,8 +46,7 @@ std::string UnreachableDisplayLine(const char* display, const char* waylandDispl
     return value != nullptr && *value != '\0' ? std::string(value) : std::string("unset");
   };
   return "quistral: no windowing system could be reached (DISPLAY=" + shown(display) +
-         ", WAYLAND_DISPLAY=" + shown(waylandDisplay) +
-         "); start it from a desktop, or without one as: xvfb-run -a quistral";
+         ", WAYLAND_DISPLAY=" + shown(waylandDisplay) + "); " + std::string(kHeadlessAdvice);
 }
 
 bool LoadQtTranslations(QTranslator& translator, const QLocale& locale) {

@@ -26,6 +26,8 @@ class PlatformStart {
   void Started();
 
  private:
+  static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
   QtMessageHandler previous_;
   std::vector<std::pair<QtMsgType, QString>> held_;
 };
