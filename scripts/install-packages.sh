@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs whichever of the named Debian packages are missing, and nothing else.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 
 missing=()
 for package in "$@"; do
@@ -10,11 +11,7 @@ for package in "$@"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-as_root=()
-if [ "$(id -u)" -ne 0 ]; then
-  as_root=(sudo)
-fi
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+as_root apt-get update -q
+as_root env DEBIAN_FRONTEND=noninteractive \
   apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -4,9 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/common.sh
 
 scripts/install-packages.sh "${BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
-cmake --preset program
-cmake --build --preset program
-(cd build/program && cpack)
-ls "$PWD"/build/program/quistral_*.deb
+cmake --preset "$PROGRAM_PRESET"
+cmake --build --preset "$PROGRAM_PRESET"
+(cd "$PROGRAM_BUILD" && cpack)
+ls "$PWD/$PROGRAM_BUILD"/quistral_*.deb

@@ -34,6 +34,7 @@ TEST_PACKAGES=(
   # A Wayland compositor with a headless backend, Qt's Wayland platform, and Qt's own
   # translations, which the package depends on or recommends.
   weston qt6-wayland qt6-translations-l10n
-  # Static checks, and clang with its fuzzing and sanitizer runtimes for the fuzz targets.
-  clang-tidy clang libclang-rt-14-dev
+  # Static checks, and clang with its fuzzing and sanitizer runtimes for the fuzz targets:
+  # Debian's default version of each, so that the three always match.
+  clang-tidy clang libclang-rt-dev
 )

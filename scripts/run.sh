@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Quistral for release, and starts it.
+# Installs what is missing, builds Quistral for release, and starts it. Arguments go to the
+# program: Qt's own, such as -platform or -style.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/common.sh
 
 scripts/install-packages.sh "${BUILD_PACKAGES[@]}"
-cmake --preset program
-cmake --build --preset program
+cmake --preset "$PROGRAM_PRESET"
+cmake --build --preset "$PROGRAM_PRESET"
 
-exec build/program/app/quistral
+exec "$(cat "$PROGRAM_PATH_FILE")" "$@"

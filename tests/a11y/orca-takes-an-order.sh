@@ -5,7 +5,7 @@
 # Usage: orca-takes-an-order.sh path/to/quistral
 set -uo pipefail
 program=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$(realpath "$0")")/../support/x-session.sh"
 for tool in Xvfb xdotool orca dbus-run-session; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
@@ -38,8 +38,8 @@ session() {
   grep -aq "Screen reader on" "$log" || fail "Orca did not start: $(tail -n 3 "$log" 2>/dev/null)"
   LANG=en_US.UTF-8 "$program" >"$scratch/program.log" 2>&1 &
   local window
-  window=$(xdotool search --sync --name '^Quistral$' | head -n 1)
-  xdotool windowfocus --sync "$window"
+  window=$(wait_for_window '^Quistral$') || fail "no window named Quistral appeared"
+  timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
   wait_for "the window" "Name: text"
 
   # Each step: keys, then what Orca must have said since the step began.
@@ -59,7 +59,7 @@ session() {
   xdotool key Return
   # No window manager gives the focus back once the message is gone; do as one would.
   sleep 0.5
-  xdotool windowfocus --sync "$window"
+  timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the focus back"
   step "State" "State: text" alt a
   xdotool type ca
   step "File menu" "Print Form" alt f
@@ -87,6 +87,6 @@ step() {  # name, pattern, xdotool arguments
   wait_for "$name" "$pattern" "$first"
   echo "ok: $name: $(said "$first" | tr '\n' '|')"
 }
-export -f session alt said wait_for step fail
+export -f session alt said wait_for step fail wait_for_window
 export log program scratch
 dbus-run-session -- bash -c session

@@ -15,9 +15,7 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
     "$(realpath "$0")" "$program" ${entry:+"$entry"}
 fi
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-# xdotool --sync waits forever; bound every wait.
-wait_for_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+source "$(dirname "$(realpath "$0")")/../support/x-session.sh"
 
 log=$(mktemp)
 "$program" >"$log" 2>&1 &
@@ -28,7 +26,8 @@ window=$(wait_for_window '^Quistral$') || fail "no window named Quistral appeare
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -eq 404 ] || fail "window is $WIDTH wide, not 404"
 [ "$HEIGHT" -gt 366 ] || fail "window is $HEIGHT high: no room for the menu bar above 366"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+timeout 5 xdotool windowactivate --sync "$window" 2>/dev/null ||
+  timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the focus"
 
 # xprop draws each icon as text, a space for a transparent pixel.
 icons=$(LC_ALL=C xprop -id "$window" -notype _NET_WM_ICON)
@@ -45,23 +44,15 @@ if [ -n "$entry" ]; then
   [ "$class" = "$wanted" ] || fail "window class '$class', but the desktop entry names '$wanted'"
 fi
 
-# Waits until no visible window has that name; false if one is still there after 5 s.
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null || return 0
-    sleep 0.1
-  done
-  return 1
-}
 # Answers a message box with Return, then gives the form the keyboard again: with no window
 # manager on this server, nothing else does.
 answer() {
   local box
   box=$(wait_for_window "$1") || fail "no window named $1 appeared"
-  xdotool windowfocus --sync "$box" 2>/dev/null || true
+  timeout 5 xdotool windowfocus --sync "$box" 2>/dev/null || true
   xdotool key Return
   gone "$1" || fail "Return did not dismiss $1"
-  xdotool windowfocus --sync "$window"
+  timeout 5 xdotool windowfocus --sync "$window" || fail "the form did not take the focus back"
 }
 
 # The focus starts in Name; Alt+E, N asks for the next item with nothing typed.
@@ -87,11 +78,7 @@ if [ -n "${PRINTED_PDF_DIR:-}" ]; then
 fi
 
 xdotool key --delay 50 alt+f x
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
+ended "$pid" || fail "File > Exit did not end the program"
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$log")"

@@ -2,12 +2,14 @@
 # Makes the Debian package from a built tree, as a release does, and unpacks it into a scratch
 # root, where dpkg would put its files. The package must hold the program, its desktop
 # files and its documentation, and nothing else: no test, library or header of the build may slip in.
-# Usage: build-package.sh path/to/cpack build-dir out-dir app-id
+# Usage: build-package.sh path/to/cpack build-dir out-dir app-id module-dir
+# module-dir is where CMake installs the print module, below the prefix.
 set -euo pipefail
 cpack=$1
 build=$2
 out=$3
 id=$4
+module_dir=$5
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$out/deb" "$out/root"
@@ -21,7 +23,7 @@ dpkg-deb --info "${debs[0]}"
 dpkg -x "${debs[0]}" "$out/root"
 
 expected="usr/bin/quistral
-usr/lib/$(gcc -print-multiarch)/quistral/quistral-print.so
+usr/$module_dir/quistral-print.so
 usr/share/applications/$id.desktop
 usr/share/doc/quistral/changelog.Debian.gz
 usr/share/doc/quistral/copyright

@@ -76,8 +76,10 @@ done
 grep -q "^Copyright: 2026 The Quistral developers" "$root/usr/share/doc/quistral/copyright" ||
   fail "the copyright file does not name the holder from LICENSE"
 
-# apt, which would install it, must find everything it depends on.
-apt-get install --simulate --no-install-recommends "$(realpath "$deb")" >"$out/apt.log" 2>&1 || {
+# apt, which would install it, must find everything it depends on. --reinstall, so that the
+# answer is the same whether or not this version is installed on the machine already.
+apt-get install --simulate --reinstall --no-install-recommends "$(realpath "$deb")" \
+  >"$out/apt.log" 2>&1 || {
   cat "$out/apt.log"
   fail "apt cannot resolve the package's dependencies"
 }
