@@ -118,9 +118,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           Require(view.fields == before.fields && view.messages.size() == before.messages.size(),
                   "an item that overflows changes no field and shows nothing");
         } else {
-          const Wide quantity = order::QuantityFromText(before.fields[6]);
-          const Wide itemWeight = quantity * order::CurrencyFromText(before.fields[7]).Count();
-          const Wide itemAmount = quantity * order::CurrencyFromText(before.fields[8]).Count();
+          const order::NumberSymbols& symbols = locale.Symbols();
+          const Wide quantity = order::QuantityFromText(before.fields[6], symbols);
+          const Wide itemWeight =
+              quantity * order::CurrencyFromText(before.fields[7], symbols).Count();
+          const Wide itemAmount =
+              quantity * order::CurrencyFromText(before.fields[8], symbols).Count();
           Require(FitsCount(amount + itemAmount) && FitsCount(weight + itemWeight) &&
                       FitsCount(itemAmount) && FitsCount(itemWeight),
                   "an item is taken only when its totals fit");

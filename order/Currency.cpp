@@ -8,13 +8,29 @@
 namespace order {
 
 Currency Currency::FromDouble(double d) {
-  const double scaled = RoundHalfEven(d * static_cast<double>(kScale));
-  // 2^63 is exactly representable; every double in [-2^63, 2^63) fits in an int64.
-  constexpr double kLimit = 9223372036854775808.0;
-  if (!(scaled >= -kLimit && scaled < kLimit)) {
-    throw Overflow("amount out of range");
+  if (!std::isfinite(d)) throw Overflow("amount out of range");
+  // d is exactly mantissa × 2^exponent with a 53-bit mantissa, so d × 10,000 can be taken
+  // in integers: a product taken in double would round before the count does.
+  int exponent = 0;
+  const double fraction = std::frexp(std::fabs(d), &exponent);
+  const auto mantissa = static_cast<__int128>(std::ldexp(fraction, 53));
+  exponent -= 53;
+  const __int128 scaled = mantissa * kScale;  // under 2^67
+  __int128 magnitude = 0;
+  if (exponent >= 0) {
+    // A normal mantissa is at least 2^52: twelve doublings take it past every count.
+    if (exponent >= 12 && mantissa != 0) throw Overflow("amount out of range");
+    magnitude = scaled << exponent;
+  } else if (exponent > -100) {
+    const int shift = -exponent;
+    magnitude = scaled >> shift;
+    const __int128 remainder = scaled - (magnitude << shift);
+    const __int128 half = static_cast<__int128>(1) << (shift - 1);
+    if (remainder > half || (remainder == half && magnitude % 2 != 0)) ++magnitude;
   }
-  return Currency(static_cast<std::int64_t>(scaled));
+  const __int128 count = d < 0 ? -magnitude : magnitude;
+  if (count < INT64_MIN || count > INT64_MAX) throw Overflow("amount out of range");
+  return Currency(static_cast<std::int64_t>(count));
 }
 
 Currency operator+(Currency a, Currency b) {

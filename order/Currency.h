@@ -20,7 +20,7 @@ class Currency {
   /// Exactly n; every 16-bit integer fits.
   static constexpr Currency FromInteger(std::int16_t n) { return Currency(n * kScale); }
 
-  /// d × 10,000 rounded to the nearest count, ties to even.
+  /// d × 10,000 rounded to the nearest count, ties to even, taken exactly from d's bits.
   /// Throws Overflow when the result is outside the range, or d is not finite.
   static Currency FromDouble(double d);
 

@@ -31,23 +31,28 @@ struct LeadingNumber {
 /// Removes every space, tab and line feed, then reads the longest leading number:
 /// sign, digits with one optional '.', optional exponent; or &H hexadecimal / &O octal.
 /// Only '.' is a decimal point, whatever the locale. No leading digit reads as 0.
-/// A magnitude beyond double's range reads as an infinity, which every conversion refuses.
+/// A magnitude beyond double's range reads as an infinity. The item fields are not read
+/// through it, but exactly, by QuantityFromText and CurrencyFromText below.
 LeadingNumber ReadLeadingNumber(std::string_view text);
 double ParseLeadingNumber(std::string_view text);
 
-/// Whether Next Item takes a field's text: not empty, numeric, and read in full by the
-/// leading-number rule, so that what the order is charged is what the user typed.
-/// A text is refused too when it uses '.' the way a locale that groups with '.' writes
-/// thousands (1.000 in German), because the leading-number rule would read it as 1, and
-/// where a grouping blank does not stand before three digits (1 5 in French, read as 15).
+/// Whether Next Item takes a field's text: a number written as the user's locale writes
+/// one, that can be read exactly as it means it. The locale's decimal separator is the
+/// decimal point, and so is '.' (as a numeric keypad types it), except where the locale
+/// groups thousands with '.' and it stands before exactly three digits (1.000 in German).
+/// Digits may be grouped only with a blank, before groups of three, where the locale
+/// groups with one (1 500 in French); other separators (1,000), the currency symbol and
+/// anything else that could be read two ways are refused, never guessed at.
 bool IsAcceptableNumber(std::string_view text, const NumberSymbols& symbols);
 
-/// The quantity field: the leading number rounded to an integer, ties to even.
-/// Throws Overflow outside -32,768..32,767.
-std::int16_t QuantityFromText(std::string_view text);
+/// The quantity field's text, which IsAcceptableNumber takes, as the nearest integer, ties
+/// to even, from its digits exactly. Throws Overflow outside -32,768..32,767, and
+/// std::invalid_argument for a text IsAcceptableNumber refuses.
+std::int16_t QuantityFromText(std::string_view text, const NumberSymbols& symbols);
 
-/// The weight and price fields: the leading number as Currency, ties to even.
-/// Throws Overflow outside Currency's range.
-Currency CurrencyFromText(std::string_view text);
+/// The weight and price fields' text, which IsAcceptableNumber takes, as Currency: four
+/// decimals, ties to even, from its digits exactly, never through a double. Throws Overflow
+/// outside Currency's range, and std::invalid_argument for a text IsAcceptableNumber refuses.
+Currency CurrencyFromText(std::string_view text, const NumberSymbols& symbols);
 
 }  // namespace order

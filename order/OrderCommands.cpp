@@ -36,9 +36,10 @@ void mnuEditNext(OrderFormView& view, OrderLedger& ledger, const LocaleServices&
       return;
     }
   }
-  const std::int16_t quantity = QuantityFromText(view.GetText(OrderField::Quantity));
-  const Currency weight = CurrencyFromText(view.GetText(OrderField::Weight));
-  const Currency price = CurrencyFromText(view.GetText(OrderField::Price));
+  const NumberSymbols& symbols = locale.Symbols();
+  const std::int16_t quantity = QuantityFromText(view.GetText(OrderField::Quantity), symbols);
+  const Currency weight = CurrencyFromText(view.GetText(OrderField::Weight), symbols);
+  const Currency price = CurrencyFromText(view.GetText(OrderField::Price), symbols);
   ledger.AddItem(quantity, weight, price);
   for (const OrderField field : kItemFields) view.SetText(field, "");
   view.SetFocus(OrderField::Description);

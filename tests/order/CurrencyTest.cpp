@@ -19,10 +19,13 @@ TEST(CurrencyTest, FromDoubleRoundsToNearestCountTiesToEven) {
     double in;
     std::int64_t count;
   };
-  // The product d × 10,000 is taken in double first: 0.00015 is just below 1.5 counts.
-  for (const Row& r : {Row{1.23456, 12346}, Row{12.5, 125000}, Row{-1.23456, -12346},
-                       Row{0.00005, 0}, Row{0.00015, 1}, Row{-0.00015, -1}, Row{0.0, 0},
-                       Row{922337203685477.0, 9223372036854769664}}) {
+  // The double's own value is rounded, not a product taken in double: the double nearest
+  // 0.00005 is a little above half a count, the one nearest 0.00015 a little below 1.5.
+  for (const Row& r :
+       {Row{1.23456, 12346}, Row{12.5, 125000}, Row{-1.23456, -12346}, Row{0.00005, 1},
+        Row{0.00015, 1}, Row{-0.00015, -1}, Row{0.0, 0}, Row{0.5 / 10000 * 0.999, 0},
+        Row{0x1p-200, 0}, Row{922337203685477.0, 9223372036854770000},
+        Row{-922337203685477.5, -9223372036854775000}}) {
     EXPECT_EQ(Currency::FromDouble(r.in).Count(), r.count) << r.in;
   }
   // Exact halves, where the tie rule decides.
@@ -40,8 +43,8 @@ TEST(CurrencyTest, FromDoubleRaisesOverflowOutsideTheRange) {
         -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
     EXPECT_THROW(Currency::FromDouble(d), Overflow) << d;
   }
-  // -2^63 / 10,000 is exactly the lowest amount and still fits.
-  EXPECT_EQ(Currency::FromDouble(-922337203685477.5808).Count(), kMin);
+  // The double nearest -922,337,203,685,477.5808 is .625, below the lowest amount.
+  EXPECT_THROW(Currency::FromDouble(-922337203685477.5808), Overflow);
 }
 
 TEST(CurrencyTest, SumIsExactAndOverflowIsRaisedNotWrapped) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 #include "order/LocaleServices.h"
@@ -99,7 +100,7 @@ TEST(NumericTextTest, HugeMagnitudesReadAsInfinityNeverAsSomethingSmall) {
   EXPECT_EQ(ParseLeadingNumber("&H" + std::string(1 << 20, 'F')), kInfinity);
 }
 
-TEST(NumericTextTest, AcceptableOnlyWhenNumericAndReadInFull) {
+TEST(NumericTextTest, UnitedStatesItemTextIsAcceptedOnlyWhenItCannotBeMisread) {
   struct Row {
     const char* text;
     bool acceptable;
@@ -112,29 +113,55 @@ TEST(NumericTextTest, AcceptableOnlyWhenNumericAndReadInFull) {
            Row{"-3", true},
            Row{"&H10", true},
            Row{".5", true},
-           // Numeric, but the leading-number rule would read another number: refused.
+           Row{"5.", true},
+           // Numeric, but 1,000 and $12.50 could be charged as 1 and 0: refused.
            Row{"1,000", false},
            Row{"$12.50", false},
            Row{"12.50$", false},
+           Row{"1 500", false},
            Row{"", false},
            Row{"abc", false},
            Row{"   ", false},
+           Row{"4,5", false},
        }) {
     EXPECT_EQ(IsAcceptableNumber(r.text, kUnitedStates), r.acceptable) << '"' << r.text << '"';
   }
-  const LocaleServices german("de_DE");
-  EXPECT_FALSE(IsAcceptableNumber("2,5", german.Symbols()));    // would read as 2
-  EXPECT_FALSE(IsAcceptableNumber("1.000", german.Symbols()));  // means 1000, would read as 1
-  EXPECT_FALSE(IsAcceptableNumber("12.500e1", german.Symbols()));
-  EXPECT_TRUE(IsAcceptableNumber("4.5", german.Symbols()));
-  EXPECT_TRUE(IsAcceptableNumber("12.50", german.Symbols()));
-  EXPECT_TRUE(IsAcceptableNumber("1000", german.Symbols()));
-  const LocaleServices french("fr_FR");
-  for (const char* blankGrouped : {"1 5", "12 34", "1 5000", "1 500 5"}) {
-    EXPECT_FALSE(IsAcceptableNumber(blankGrouped, french.Symbols())) << blankGrouped;
-  }
-  for (const char* thousands : {"1 500", "12 345 678", " 1 500 "}) {
-    EXPECT_TRUE(IsAcceptableNumber(thousands, french.Symbols())) << thousands;
+}
+
+/// What a clerk types into Weight or Price under each locale, and the count it must be
+/// charged as; -1 for a text that must be refused.
+TEST(NumericTextTest, ItemTextReadsAsTheLocaleWritesNumbers) {
+  constexpr std::int64_t kRefused = -1;
+  struct Row {
+    const char* locale;
+    const char* text;
+    std::int64_t count;
+  };
+  for (const Row& r : {
+           Row{"fr_FR", "12,50", 125000},      Row{"fr_FR", "4,5", 45000},
+           Row{"fr_FR", "0,5", 5000},          Row{"fr_FR", "4.5", 45000},
+           Row{"fr_FR", "1 234,50", 12345000}, Row{"fr_FR", "1\u202F234,5", 12345000},
+           Row{"fr_FR", "1 5", kRefused},      Row{"fr_FR", "1 5000", kRefused},
+           Row{"fr_FR", "1234 567", kRefused}, Row{"fr_FR", "12 345 678", 123456780000},
+           Row{"fr_FR", "12,50 €", kRefused},  Row{"fr_FR", "1,5.3", kRefused},
+           Row{"sv_SE", "12,50", 125000},      Row{"sv_SE", "12.50", 125000},
+           Row{"sv_SE", "1 000,25", 10002500}, Row{"de_DE", "2,5", 25000},
+           Row{"de_DE", "4.5", 45000},         Row{"de_DE", "12.50", 125000},
+           Row{"de_DE", "1.000", kRefused},    Row{"de_DE", "0.125", kRefused},
+           Row{"de_DE", "1.000,5", kRefused},  Row{"de_DE", "12.500e1", kRefused},
+           Row{"de_DE", "2,5e2", 2500000},     Row{"pt_BR", "12,50", 125000},
+           Row{"pl_PL", "-2,5", -25000},       Row{"de_CH", "1’000.5", kRefused},
+           Row{"de_CH", "12.5", 125000},       Row{"en_US", "1,000", kRefused},
+           Row{"hi_IN", "1,00,000", kRefused}, Row{"hi_IN", "2.25", 22500},
+       }) {
+    const LocaleServices locale(r.locale);
+    const bool acceptable = IsAcceptableNumber(r.text, locale.Symbols());
+    EXPECT_EQ(acceptable, r.count != kRefused) << r.locale << " \"" << r.text << '"';
+    if (acceptable) {
+      EXPECT_EQ(CurrencyFromText(r.text, locale.Symbols()).Count(), r.count) << r.text;
+    } else {
+      EXPECT_THROW(CurrencyFromText(r.text, locale.Symbols()), std::invalid_argument) << r.text;
+    }
   }
 }
 
@@ -145,21 +172,46 @@ TEST(NumericTextTest, QuantityRoundsTiesToEvenWithinSixteenBits) {
   };
   for (const Row& r : {Row{"2.5", 2}, Row{"3.5", 4}, Row{"-2.5", -2}, Row{"-3", -3}, Row{"2.6", 3},
                        Row{"32767", 32767}, Row{"-32768", -32768}, Row{"-32768.5", -32768},
-                       Row{"32767.4", 32767}, Row{"&H7FFF", 32767}, Row{"abc", 0}}) {
-    EXPECT_EQ(QuantityFromText(r.text), r.quantity) << r.text;
+                       Row{"32767.4", 32767}, Row{"&H7FFF", 32767}, Row{"2.5000000000000001", 3},
+                       Row{"25e-1", 2}, Row{"0.5", 0}, Row{"-0.4", 0}}) {
+    EXPECT_EQ(QuantityFromText(r.text, kUnitedStates), r.quantity) << r.text;
   }
+  const LocaleServices french("fr_FR");
+  EXPECT_EQ(QuantityFromText("2,5", french.Symbols()), 2);
+  EXPECT_EQ(QuantityFromText("3,5", french.Symbols()), 4);
   for (const char* text : {"40000", "32767.5", "-32769", "1e400", "-1e400", "&HFFFF"}) {
-    EXPECT_THROW(QuantityFromText(text), Overflow) << text;
+    EXPECT_THROW(QuantityFromText(text, kUnitedStates), Overflow) << text;
   }
+  EXPECT_THROW(QuantityFromText("abc", kUnitedStates), std::invalid_argument);
 }
 
-TEST(NumericTextTest, WeightAndPriceKeepFourDecimals) {
-  EXPECT_EQ(CurrencyFromText("1.23456").Count(), 12346);
-  EXPECT_EQ(CurrencyFromText("4.5").Count(), 45000);
-  EXPECT_EQ(CurrencyFromText("-0.00025").Count(), -2);
-  EXPECT_EQ(CurrencyFromText("922337203685477").Count(), 9223372036854769664);
-  for (const char* text : {"1e15", "-1e15", "1e400", "&HFFFFFFFFFFFFFFFFFFFF"}) {
-    EXPECT_THROW(CurrencyFromText(text), Overflow) << text;
+TEST(NumericTextTest, WeightAndPriceAreTheTypedDigitsToFourDecimals) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  struct Row {
+    const char* text;
+    std::int64_t count;
+  };
+  for (const Row& r : {
+           Row{"1.23456", 12346},
+           Row{"4.5", 45000},
+           Row{"-0.00025", -2},
+           Row{"0.00005", 0},
+           Row{"0.00015", 2},
+           Row{"0.000050001", 1},
+           Row{"922337203685477", 9223372036854770000},
+           Row{"922337203685477.5807", kMax},
+           Row{"-922337203685477.5808", kMin},
+           Row{"0.0000000000000000000000000001e28", 10000},
+           Row{"&HFF", 2550000},
+           Row{"12345678901234e1", 1234567890123400000},
+           Row{"000000000000000000000000012.5", 125000},
+       }) {
+    EXPECT_EQ(CurrencyFromText(r.text, kUnitedStates).Count(), r.count) << r.text;
+  }
+  for (const char* text : {"1e15", "-1e15", "1e400", "&HFFFFFFFFFFFFFFFFFFFF",
+                           "922337203685477.58075", "-922337203685477.58086", "922337203685478"}) {
+    EXPECT_THROW(CurrencyFromText(text, kUnitedStates), Overflow) << text;
   }
 }
 
@@ -174,8 +226,9 @@ TEST(NumericTextTest, AnyBytesAreHandled) {
     EXPECT_LE(read.length, text.size());
   }
   EXPECT_TRUE(IsNumericText(megabyte, kUnitedStates));
-  EXPECT_THROW(CurrencyFromText(megabyte), Overflow);
-  EXPECT_THROW(QuantityFromText(megabyte), Overflow);
+  EXPECT_THROW(CurrencyFromText(megabyte, kUnitedStates), Overflow);
+  EXPECT_THROW(QuantityFromText(megabyte, kUnitedStates), Overflow);
+  EXPECT_EQ(CurrencyFromText("0." + megabyte, kUnitedStates).Count(), 7778);
 }
 
 }  // namespace

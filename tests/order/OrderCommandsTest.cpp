@@ -60,9 +60,10 @@ TEST_F(OrderCommandsTest, ValidationReportsTheFirstUnacceptableFieldAndChangesNo
   }
 }
 
-TEST_F(OrderCommandsTest, GermanUserIsNeverChargedForAMisreadNumber) {
+TEST_F(OrderCommandsTest, GermanUserIsChargedWhatTheyMeantOrAskedAgain) {
   const LocaleServices german("de_DE");
-  for (const char* price : {"2,5", "1.000"}) {
+  // 1.000 means a thousand there, and 1.000,5 more; neither is guessed at.
+  for (const char* price : {"1.000", "1.000,5"}) {
     FakeOrderFormView fresh;
     view = fresh;
     Item("", "1", "1", price);
@@ -71,6 +72,10 @@ TEST_F(OrderCommandsTest, GermanUserIsNeverChargedForAMisreadNumber) {
     EXPECT_EQ(view.messages[0].prompt, "Enter a numeric price amount.");
   }
   EXPECT_EQ(ledger.Totals().mcurAmountDue, Currency());
+  Item("", "2", "0,5", "12,50");
+  mnuEditNext(view, ledger, german);
+  EXPECT_EQ(ledger.Totals().mcurAmountDue, Currency::FromCount(250'000));
+  EXPECT_EQ(ledger.Totals().mcurTotalWeight, Currency::FromCount(10'000));
 }
 
 TEST_F(OrderCommandsTest, AcceptedItemIsAddedAndItsFieldsCleared) {

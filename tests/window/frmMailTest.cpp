@@ -36,6 +36,8 @@ class frmMailTest : public QObject {
   QStringList Fields() const { return FormReader(*form_).Fields(); }
 
   const order::LocaleServices us_{"en_US"};
+  /// A test's other locale; outlives the form that reads it.
+  std::unique_ptr<order::LocaleServices> locale_;
   std::unique_ptr<AnsweringModalRunner> modals_;
   std::unique_ptr<frmMail> form_;
 
@@ -49,6 +51,7 @@ class frmMailTest : public QObject {
   void cleanup() {
     form_.reset();
     modals_.reset();
+    locale_.reset();
   }
 
   void opensWithItsCaptionEmptyFieldsAndTheFocusInName() {
@@ -178,6 +181,35 @@ class frmMailTest : public QObject {
     QCOMPARE(Focused(), QString("txtName"));
     Summary();
     QCOMPARE(Figures(), QStringList(4, "$0.00"));
+  }
+
+  void itemsAreReadAsTheUsersLocaleWritesNumbers_data() {
+    QTest::addColumn<QString>("locale");
+    for (const char* name : {"fr_FR", "sv_SE", "pl_PL", "ru_RU", "pt_BR", "cs_CZ", "de_DE"}) {
+      QTest::newRow(name) << name;
+    }
+  }
+
+  void itemsAreReadAsTheUsersLocaleWritesNumbers() {
+    QFETCH(QString, locale);
+    locale_ = std::make_unique<order::LocaleServices>(locale.toStdString());
+    const order::LocaleServices& services = *locale_;
+    form_ = NewForm(*modals_, services);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    Fill(Qt::Key_A, "CA");
+    Item("Teapot", "2", "2,5", "12,50");
+    Item("Returned cup", "-1", "0,5", "1,25");
+    Item("Spoons", "2,5", "1", "0,12345");  // 2 spoons at 0.1234: both ties go to even
+    QVERIFY(modals_->shown.empty());
+    Summary();
+    // By hand: 25 - 1.25 + 2 × 0.1234 = 23.9968; tax 1.9197; 6.5 in weight ships for
+    // 1 + 6.5 × 0.25 = 2.625; in all 28.5415.
+    QStringList expected;
+    for (const std::int64_t count : {239'968, 19'197, 26'250, 285'415}) {
+      expected << QString::fromStdString(
+          services.FormatCurrency(order::Currency::FromCount(count)));
+    }
+    QCOMPARE(Figures(), expected);
   }
 
   void validationNamesTheFirstBadFieldAndChangesNothing_data() {
