@@ -1,51 +1,39 @@
 #include "window/FigureLabel.h"
 
-#include <QHelpEvent>
+#include <qdrawutil.h>
+
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
-#include <QStyle>
-#include <QToolTip>
+#include <algorithm>
 
 namespace window {
 
-FigureLabel::FigureLabel(QWidget* parent) : QLabel(parent) {}
-
-QRect FigureLabel::TextArea() const {
-  // QLabel indents the text of a framed label by half an 'x' when no indent is set.
-  const int indent = this->indent() >= 0 ? this->indent()
-                     : frameWidth() > 0  ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2
-                                         : 0;
-  const int inset = margin() + indent;
-  return contentsRect().adjusted(inset, margin(), -inset, -margin());
-}
-
-QString FigureLabel::DisplayedText() const {
-  return fontMetrics().elidedText(text(), Qt::ElideLeft, TextArea().width());
-}
-
-bool FigureLabel::event(QEvent* event) {
-  if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
-    const auto* help = static_cast<QHelpEvent*>(event);
-    if (DisplayedText() != text()) {
-      QToolTip::showText(help->globalPos(), text(), this);
-    } else {
-      QToolTip::hideText();
-    }
-    return true;
-  }
-  return QLabel::event(event);
+FigureLabel::FigureLabel(QWidget* parent) : QLabel(parent) {
+  // The text has a colour of its own, which Colour changes; the box keeps the window's.
+  setForegroundRole(QPalette::Text);
 }
 
 void FigureLabel::paintEvent(QPaintEvent* event) {
-  const QString shown = DisplayedText();
-  if (shown == text()) {
-    QLabel::paintEvent(event);
-    return;
+  QLabel::paintEvent(event);
+  // The style draws a plain frame in the text's colour; the box's border is the window's.
+  if (frameShape() == QFrame::Box && frameShadow() == QFrame::Plain) {
+    QPainter painter(this);
+    qDrawPlainRect(&painter, frameRect(), palette().color(QPalette::WindowText), lineWidth());
   }
-  // The frame as QLabel draws it, and then the shortened text in place of the whole one.
-  QPainter painter(this);
-  drawFrame(&painter);
-  style()->drawItemText(&painter, TextArea(), static_cast<int>(alignment()), palette(), isEnabled(),
-                        shown, foregroundRole());
+}
+
+QSize FigureLabel::BoxSizeFor(const QFont& font) const {
+  const QFontMetrics metrics(font);
+  // QLabel sets a framed label's text in from the frame by half an 'x', on the side it is
+  // aligned to; the other side gets the same, so the amount sits clear of both.
+  const int indent =
+      this->indent() >= 0 ? this->indent() : metrics.horizontalAdvance(QLatin1Char('x')) / 2;
+  // Italic glyphs can reach past their advance: the ink decides where wider.
+  const int textWidth =
+      std::max(metrics.horizontalAdvance(text()), metrics.boundingRect(text()).width());
+  const int frame = 2 * frameWidth();
+  return {textWidth + 2 * (indent + margin()) + frame, metrics.height() + 2 * margin() + frame};
 }
 
 }  // namespace window

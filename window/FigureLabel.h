@@ -1,28 +1,27 @@
 #pragma once
 
 #include <QLabel>
+#include <QSize>
+
+class QFont;
 
 namespace window {
 
-/// An output label for an amount. An amount wider than the box is drawn with its leading
-/// digits replaced by "…", and shown whole in a tooltip: clipping it as a plain label
-/// does would show a smaller amount that looks complete. text() always holds the whole
-/// amount, so screen readers and copies are exact.
+/// An output label for an amount, in a single-line box. Its box is made as large as its
+/// whole text needs (SummaryFit), so the amount is always drawn whole: a box that clipped
+/// it would show a smaller amount that looks complete.
 class FigureLabel : public QLabel {
   Q_OBJECT
 
  public:
   explicit FigureLabel(QWidget* parent = nullptr);
 
-  /// The text as drawn in the box: the whole amount, or its right end after "…".
-  QString DisplayedText() const;
+  /// The size of box, frame included, in which the whole text drawn in `font` stands clear
+  /// of the frame on every side.
+  QSize BoxSizeFor(const QFont& font) const;
 
  protected:
-  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  QRect TextArea() const;
 };
 
 }  // namespace window

@@ -74,19 +74,18 @@ FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   client.setFixedSize(TwipsToPixels(kClientArea, dotsPerInch).size());
 
   FormWidgets widgets;
-  std::array<QWidget*, kGroupCount> groups{};
   ControlsBy<order::OrderField, QLabel, order::kOrderFields.size()> fieldCaptions;
   std::vector<std::pair<int, QWidget*>> focusable;
   // The table lists group boxes first, so every control's parent exists when it is made.
   for (const ControlRow& row : FormControls()) {
-    QWidget* parent = row.group ? groups.at(static_cast<std::size_t>(*row.group)) : &client;
+    QWidget* parent = row.group ? widgets.groups[*row.group] : &client;
     QWidget* made = MakeControl(row, *parent);
     made->setObjectName(QString::fromUtf8(row.name));
     made->setGeometry(TwipsToPixels(row.twips, dotsPerInch));
     const auto record = [&](auto id) {
       using Id = decltype(id);
       if constexpr (std::is_same_v<Id, Group>) {
-        groups.at(static_cast<std::size_t>(id)) = made;
+        widgets.groups[id] = static_cast<QGroupBox*>(made);
       } else if constexpr (std::is_same_v<Id, order::OrderField>) {
         if (row.kind == ControlKind::Caption) {
           fieldCaptions[id] = static_cast<QLabel*>(made);

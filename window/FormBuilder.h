@@ -30,6 +30,7 @@ struct ControlsBy {
 
 /// The controls of a built form, by what they stand for.
 struct FormWidgets {
+  ControlsBy<Group, QGroupBox, kGroupCount> groups;
   ControlsBy<order::OrderField, QLineEdit, order::kOrderFields.size()> textBoxes;
   ControlsBy<order::SummaryLabel, FigureLabel, order::kSummaryLabels.size()> figures;
   /// The caption beside each figure.

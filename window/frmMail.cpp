@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <utility>
 
 #include "order/OrderCommands.h"
@@ -14,6 +15,7 @@
 #include "window/FigureLabel.h"
 #include "window/ModalRunner.h"
 #include "window/ScreenReaderSupport.h"
+#include "window/SummaryFit.h"
 #include "window/WindowMessages.h"
 
 namespace window {
@@ -56,6 +58,7 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
             [this, handler = kHandlers.at(command)] { (this->*handler)(); });
   }
   screenReader_ = std::make_unique<ScreenReaderSupport>(controls_);
+  summaryFit_ = std::make_unique<SummaryFit>(controls_, *client);
   controls_.textBoxes[OrderField::Name]->setFocus();
 }
 
@@ -94,22 +97,19 @@ void frmMail::mnuEditNextOrderClick() {
 }
 
 void frmMail::mnuEditFontClick() {
-  const QFont reference = controls_.figures[SummaryLabel::AmountDue]->font();
-  dlgCommon_.SetFontName(reference.family());
-  dlgCommon_.SetFontBold(reference.bold());
-  dlgCommon_.SetFontItalic(reference.italic());
-  dlgCommon_.SetFontSize(static_cast<float>(reference.pointSizeF()));
+  const QFont& chosen = summaryFit_->ChosenFont();
+  dlgCommon_.SetFontName(chosen.family());
+  dlgCommon_.SetFontBold(chosen.bold());
+  dlgCommon_.SetFontItalic(chosen.italic());
+  dlgCommon_.SetFontSize(static_cast<float>(chosen.pointSizeF()));
   dlgCommon_.SetFlags(dlgCommon::kScreenFonts);
   dlgCommon_.ShowFont(*this);
-  // Only these four attributes travel; each label keeps its underline and strike-out.
-  for (QLabel* figure : controls_.figures.items) {
-    QFont font = figure->font();
-    font.setFamily(dlgCommon_.FontName());
-    font.setBold(dlgCommon_.FontBold());
-    font.setItalic(dlgCommon_.FontItalic());
-    font.setPointSizeF(dlgCommon_.FontSize());
-    figure->setFont(font);
-  }
+  QFont font(dlgCommon_.FontName());
+  font.setBold(dlgCommon_.FontBold());
+  font.setItalic(dlgCommon_.FontItalic());
+  font.setPointSizeF(dlgCommon_.FontSize());
+  summaryFit_->SetChosenFont(font);
+  RefitSummary();
 }
 
 void frmMail::mnuEditColorClick() {
@@ -148,6 +148,15 @@ void frmMail::SetText(OrderField field, std::string_view text) {
 
 void frmMail::SetCaption(SummaryLabel label, std::string_view text) {
   controls_.figures[label]->setText(FromUtf8(text));
+  RefitSummary();
+}
+
+void frmMail::RefitSummary() {
+  // What the window adds to its client area: the menu bar, and the frame the window
+  // manager draws once the window is shown.
+  const QSize decoration = frameGeometry().size() - centralWidget()->size();
+  const QSize menuBar(0, this->menuBar()->sizeHint().height());
+  summaryFit_->Refit(screen()->availableGeometry().size() - decoration.expandedTo(menuBar));
 }
 
 void frmMail::SetFocus(OrderField field) {

@@ -21,6 +21,7 @@ namespace window {
 
 class ModalRunner;
 class ScreenReaderSupport;
+class SummaryFit;
 
 /// The order form: the one window of the program. It owns the order's ledger, shows the
 /// order in its controls and starts every command from its menus; the order rules
@@ -56,6 +57,9 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   template <typename Command>
   void RunOrderCommand(Command command);
 
+  /// Fits the Summary to its figures, within the screen the window is on.
+  void RefitSummary();
+
   std::string GetText(order::OrderField field) const override;
   void SetText(order::OrderField field, std::string_view text) override;
   void SetCaption(order::SummaryLabel label, std::string_view text) override;
@@ -70,6 +74,7 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   PrintModule printModule_;
   FormWidgets controls_;
   std::unique_ptr<ScreenReaderSupport> screenReader_;
+  std::unique_ptr<SummaryFit> summaryFit_;
 };
 
 }  // namespace window

@@ -125,22 +125,33 @@ class FormPrintTest : public QObject {
   }
 
   void printsTheFormAsItIsShown_data() {
-    QTest::addColumn<bool>("filled");
-    QTest::newRow("fresh window") << false;
-    QTest::newRow("an order, its summary, restyled figures") << true;
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QStringList>("figures");
+    QTest::newRow("fresh window") << QString() << 0 << QStringList(4, QString());
+    QTest::newRow("an order, its summary, restyled figures")
+        << "10" << 14 << QStringList{"$20.00", "$1.60", "$2.50", "$24.10"};
+    // Grown boxes, spaced rows and a wider window, printed whole as shown.
+    QTest::newRow("a seven-digit total at 24 pt")
+        << "617283.945" << 24
+        << QStringList{"$1,234,567.89", "$98,765.43", "$2.50", "$1,333,335.82"};
   }
 
   void printsTheFormAsItIsShown() {
-    QFETCH(bool, filled);
+    QFETCH(QString, price);
+    QFETCH(int, points);
+    QFETCH(QStringList, figures);
+    const bool filled = !price.isEmpty();
     if (filled) {
       Type("Ann Smith");
       Fill(Qt::Key_T, "1 Main St");
       Fill(Qt::Key_C, "Fresno");
       Fill(Qt::Key_A, "CA");
-      Item("Teapot", "2", "3", "10");
+      Item("Teapot", "2", "3", price);
       Summary();
-      modals_->answers.emplace_back([](QDialog& dialog) {
-        dynamic_cast<QFontDialog&>(dialog).setCurrentFont(QFont("DejaVu Serif", 14, QFont::Bold));
+      modals_->answers.emplace_back([points](QDialog& dialog) {
+        dynamic_cast<QFontDialog&>(dialog).setCurrentFont(
+            QFont("DejaVu Serif", points, QFont::Bold));
         Press(Qt::Key_Return);
       });
       Choose(Qt::Key_E, Qt::Key_F);
@@ -149,8 +160,8 @@ class FormPrintTest : public QObject {
         Press(Qt::Key_Return);
       });
       Choose(Qt::Key_E, Qt::Key_R);
-      QCOMPARE(FormReader(*form_).Figures(), (QStringList{"$20.00", "$1.60", "$2.50", "$24.10"}));
     }
+    QCOMPARE(FormReader(*form_).Figures(), figures);
     const QImage shown = Grey(*form_->centralWidget());
     const QStringList fields = FormReader(*form_).Fields();
     const QStringList before = Printed();

@@ -8,8 +8,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
-#include <QToolTip>
+#include <cstdlib>
 #include <memory>
 
 #include "AnsweringModalRunner.h"
@@ -34,6 +35,36 @@ class frmMailTest : public QObject {
   QString Text(const char* name) const { return FormReader(*form_).Text(name); }
   QStringList Figures() const { return FormReader(*form_).Figures(); }
   QStringList Fields() const { return FormReader(*form_).Fields(); }
+
+  /// Edit › Font, choosing DejaVu Sans at that size; returns the size the chooser took
+  /// (it offers whole points).
+  qreal ChooseFigureFont(qreal points) {
+    qreal taken = 0;
+    modals_->answers.emplace_back([points, &taken](QDialog& dialog) {
+      QFont font("DejaVu Sans");
+      font.setPointSizeF(points);
+      auto& chooser = dynamic_cast<QFontDialog&>(dialog);
+      chooser.setCurrentFont(font);
+      taken = chooser.currentFont().pointSizeF();
+      Press(Qt::Key_Return);
+    });
+    Choose(Qt::Key_E, Qt::Key_F);
+    return taken;
+  }
+
+  /// Where a figure's text is drawn: the pixels, inside its frame, unlike the box's own.
+  static QRect Ink(const QImage& drawn) {
+    const QRgb paper = drawn.pixel(1, 1);
+    QRect ink;
+    for (int y = 1; y < drawn.height() - 1; ++y) {
+      for (int x = 1; x < drawn.width() - 1; ++x) {
+        const QRgb pixel = drawn.pixel(x, y);
+        const int difference = std::abs(qGray(pixel) - qGray(paper));
+        if (difference > 48) ink |= QRect(x, y, 1, 1);
+      }
+    }
+    return ink;
+  }
 
   const order::LocaleServices us_{"en_US"};
   /// A test's other locale; outlives the form that reads it.
@@ -282,30 +313,88 @@ class frmMailTest : public QObject {
     QCOMPARE(Figures(), figures);
   }
 
-  void anAmountTooWideForItsBoxIsMarkedNotClipped() {
-    Item("Yacht", "1", "1", "123456789.12");
-    Summary();
-    auto* amount = form_->findChild<QLabel*>("lblAmountDue");
-    QCOMPARE(amount->text(), QString("$123,456,789.12"));
-    // As drawn, nothing runs into the box's left side: the leading digits are not cut off.
-    const QImage drawn = amount->grab().toImage();
-    const QRgb paper = drawn.pixel(drawn.width() / 2, 1);
-    for (int y = 1; y < drawn.height() - 1; ++y) {
-      for (int x = 1; x <= 2; ++x) QVERIFY2(drawn.pixel(x, y) == paper, "digits clipped");
+  void everyAmountIsDrawnWholeAtAnySize_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<QString>("price");
+    for (const char* locale : {"en_US", "fr_FR"}) {
+      for (const qreal points : {9.75, 16.0, 24.0, 36.0, 72.0}) {
+        for (const char* price :
+             {"1.25", "134.97", "1234567.89", "922337203685477.5807", "-922337203685477.5808"}) {
+          QTest::addRow("%s %g pt %s", locale, points, price) << locale << points << price;
+        }
+      }
     }
-    // The whole amount is one hover, or one screen-reader question, away.
-    const QPoint inside(amount->width() / 2, amount->height() / 2);
-    QHelpEvent hover(QEvent::ToolTip, inside, amount->mapToGlobal(inside));
-    QApplication::sendEvent(amount, &hover);
-    QCOMPARE(QToolTip::text(), amount->text());
-    QCOMPARE(QAccessible::queryAccessibleInterface(amount)->text(QAccessible::Name),
-             amount->text());
-    // An amount that fits is drawn whole, with nothing to hover for.
-    NextOrder();
-    Item("Cup", "1", "1", "2");
+  }
+
+  void everyAmountIsDrawnWholeAtAnySize() {
+    QFETCH(QString, locale);
+    QFETCH(qreal, points);
+    QFETCH(QString, price);
+    locale_ = std::make_unique<order::LocaleServices>(locale.toStdString());
+    form_ = NewForm(*modals_, *locale_);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    const qreal chosen = ChooseFigureFont(points);
+    Fill(Qt::Key_A, "NY");
+    Item("Yacht", "1", "0", price);
     Summary();
-    QApplication::sendEvent(amount, &hover);
-    QTRY_VERIFY(!QToolTip::isVisible());
+    QVERIFY(modals_->shown.size() == 1);  // the font chooser, and no message
+
+    QWidget& client = *form_->centralWidget();
+    const auto* summary = form_->findChild<QWidget*>("Frame1");
+    QList<QRect> placed;
+    for (const char* name : {"Label3", "Label10", "Label11", "Label12"}) {
+      const auto* caption = form_->findChild<QLabel*>(name);
+      QVERIFY2(caption->width() >= caption->fontMetrics().horizontalAdvance(caption->text()), name);
+      placed << caption->geometry();
+    }
+    for (QLabel* figure : FormReader(*form_).FigureLabels()) {
+      const QString& amount = figure->text();
+      QVERIFY(!amount.isEmpty());
+      const QFontMetrics metrics(figure->font());
+      QVERIFY(metrics.horizontalAdvance(amount) + 2 * figure->frameWidth() < figure->width());
+      QVERIFY(metrics.height() + 2 * figure->frameWidth() <= figure->height());
+      // As drawn: the ink stands clear of the frame and is as wide as the whole amount.
+      const QRect ink = Ink(figure->grab().toImage());
+      const QRect inside = figure->rect().adjusted(1, 1, -1, -1);
+      QVERIFY2(inside.adjusted(1, 1, -1, -1).contains(ink), qPrintable(amount));
+      QVERIFY2(ink.width() >= metrics.boundingRect(amount).width() - 2, qPrintable(amount));
+      placed << figure->geometry();
+    }
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+      QVERIFY(summary->rect().contains(placed[i]));
+      for (qsizetype j = i + 1; j < placed.size(); ++j) QVERIFY(!placed[i].intersects(placed[j]));
+    }
+    QVERIFY(client.rect().contains(summary->geometry()));
+    const QRect screen = form_->screen()->availableGeometry();
+    QVERIFY(form_->frameGeometry().width() <= screen.width());
+    QVERIFY(form_->frameGeometry().height() <= screen.height());
+    // The largest amount fits at the design's size; larger sizes give way only to the screen.
+    const qreal drawn = FormReader(*form_).FigureLabels().front()->font().pointSizeF();
+    QVERIFY2(drawn >= 9.75 && drawn <= chosen, qPrintable(QString::number(drawn)));
+  }
+
+  void smallAmountsAtTheDesignFontKeepTheDesignToThePixel() {
+    const auto geometry = [this] {
+      QList<QRect> all{QRect(QPoint(), form_->centralWidget()->size())};
+      for (const QWidget* child : form_->centralWidget()->findChildren<QWidget*>()) {
+        all << child->geometry();
+      }
+      return all;
+    };
+    const QList<QRect> design = geometry();
+    Item("Boat", "1", "3", "99998.24");
+    Summary();
+    QCOMPARE(FormReader(*form_).Figures().back(), QString("$99,999.99"));
+    QCOMPARE(geometry(), design);
+    // Grown for a larger amount and font, then back to the design when they fit again.
+    Item("Yacht", "1", "3", "1234567.89");
+    ChooseFigureFont(24);
+    Summary();
+    QVERIFY(geometry() != design);
+    ChooseFigureFont(9.75);
+    NextOrder();
+    QCOMPARE(geometry(), design);
   }
 
   void fontChooserRestylesTheFourFiguresOnly() {
@@ -384,6 +473,10 @@ class frmMailTest : public QObject {
     auto* caption = form_->findChild<QLabel*>("Label3");
     const QColor captionColour = caption->palette().color(caption->foregroundRole());
     const QColor blue("#1a5fb4");
+    const auto border = [](QLabel* figure) {
+      return figure->grab().toImage().pixel(0, figure->height() / 2);
+    };
+    const QRgb borderColour = border(figures[0]);
 
     QColor opened;
     modals_->answers.emplace_back([&](QDialog& dialog) {
@@ -395,8 +488,9 @@ class frmMailTest : public QObject {
     });
     Choose(Qt::Key_E, Qt::Key_R);
     QCOMPARE(opened, start);
-    for (const QLabel* figure : figures) {
+    for (QLabel* figure : figures) {
       QCOMPARE(figure->palette().color(figure->foregroundRole()), blue);
+      QCOMPARE(border(figure), borderColour);  // the text's colour, not the box's
     }
     QCOMPARE(caption->palette().color(caption->foregroundRole()), captionColour);
 

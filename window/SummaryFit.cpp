@@ -1,0 +1,112 @@
+#include "window/SummaryFit.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <algorithm>
+#include <cmath>
+
+#include "window/FigureLabel.h"
+
+namespace window {
+namespace {
+
+bool Within(QSize size, QSize room) {
+  return size.width() <= room.width() && size.height() <= room.height();
+}
+
+}  // namespace
+
+QFont FigureFontFrom(QFont own, const QFont& chosen) {
+  own.setFamily(chosen.family());
+  own.setBold(chosen.bold());
+  own.setItalic(chosen.italic());
+  own.setPointSizeF(chosen.pointSizeF());
+  return own;
+}
+
+SummaryFit::SummaryFit(const FormWidgets& controls, QWidget& client)
+    : controls_(controls), client_(client), chosen_(controls.figures.items.front()->font()) {
+  design_.group = controls.groups[Group::Summary]->geometry();
+  for (std::size_t row = 0; row < kRows; ++row) {
+    design_.figures.at(row) = controls.figures.items.at(row)->geometry();
+    design_.captions.at(row) = controls.figureCaptions.items.at(row)->geometry();
+  }
+  design_.client = client.size();
+}
+
+SummaryFit::Geometry SummaryFit::Fitted(const QFont& font) const {
+  // One size for the four boxes: the design's, or what the widest and tallest text needs.
+  QSize box = design_.figures.front().size();
+  for (const FigureLabel* figure : controls_.figures.items) {
+    box = box.expandedTo(figure->BoxSizeFor(FigureFontFrom(figure->font(), font)));
+  }
+  const int wider = box.width() - design_.figures.front().width();
+  const int taller = box.height() - design_.figures.front().height();
+
+  Geometry fitted = design_;
+  int leftmost = design_.group.width();
+  for (std::size_t row = 0; row < kRows; ++row) {
+    const QRect& figure = design_.figures.at(row);
+    const QRect& caption = design_.captions.at(row);
+    // Each row moves down by what the rows above it grew; each box grows to the left.
+    QRect& fittedFigure = fitted.figures.at(row);
+    fittedFigure = QRect(figure.left() - wider, figure.top() + static_cast<int>(row) * taller,
+                         box.width(), box.height());
+    // The caption keeps its size and its distance from its box, and moves down with it, by
+    // half of what the box grew, to stay centred on the row.
+    QRect& fittedCaption = fitted.captions.at(row);
+    fittedCaption.moveRight(fittedFigure.left() - (figure.left() - caption.right()));
+    fittedCaption.moveTop(caption.top() + static_cast<int>(row) * taller + taller / 2);
+    leftmost = std::min(leftmost, fittedCaption.left());
+  }
+  // Where the captions would pass the group's frame, the rows move right and the group and
+  // the window grow wider instead.
+  const int margin = controls_.figureCaptions.items.front()->fontMetrics().averageCharWidth();
+  const int wall = std::min(margin, std::ranges::min(design_.captions, {}, &QRect::left).left());
+  const int right = std::max(0, wall - leftmost);
+  for (std::size_t row = 0; row < kRows; ++row) {
+    fitted.figures.at(row).translate(right, 0);
+    fitted.captions.at(row).translate(right, 0);
+  }
+  const QSize grown(right, static_cast<int>(kRows) * taller);
+  fitted.group.setSize(design_.group.size() + grown);
+  fitted.client = design_.client + grown;
+  return fitted;
+}
+
+void SummaryFit::Apply(const Geometry& geometry, const QFont& font) {
+  controls_.groups[Group::Summary]->setGeometry(geometry.group);
+  for (std::size_t row = 0; row < kRows; ++row) {
+    FigureLabel* figure = controls_.figures.items.at(row);
+    figure->setFont(FigureFontFrom(figure->font(), font));
+    figure->setGeometry(geometry.figures.at(row));
+    controls_.figureCaptions.items.at(row)->setGeometry(geometry.captions.at(row));
+  }
+  client_.setFixedSize(geometry.client);
+}
+
+void SummaryFit::Refit(QSize room) {
+  QFont font = chosen_;
+  Geometry fitted = Fitted(font);
+  const qreal chosenSize = chosen_.pointSizeF();
+  if (!Within(fitted.client, room) && chosenSize > kSmallestPointSize) {
+    // The largest quarter point between the smallest size and the chosen one at which the
+    // window fits; the smallest where none does.
+    int low = 0;  // quarter points above the smallest size
+    int high = static_cast<int>(std::floor((chosenSize - kSmallestPointSize) * 4)) - 1;
+    while (low < high) {
+      const int middle = (low + high + 1) / 2;
+      font.setPointSizeF(kSmallestPointSize + middle / 4.0);
+      if (Within(Fitted(font).client, room)) {
+        low = middle;
+      } else {
+        high = middle - 1;
+      }
+    }
+    font.setPointSizeF(kSmallestPointSize + low / 4.0);
+    fitted = Fitted(font);
+  }
+  Apply(fitted, font);
+}
+
+}  // namespace window
