@@ -2,7 +2,6 @@
 
 #include <qdrawutil.h>
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -23,8 +22,7 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
   }
 }
 
-QSize FigureLabel::BoxSizeFor(const QFont& font) const {
-  const QFontMetrics metrics(font);
+QSize FigureLabel::BoxSizeFor(const QFontMetrics& metrics) const {
   // QLabel sets a framed label's text in from the frame by half an 'x', on the side it is
   // aligned to; the other side gets the same, so the amount sits clear of both.
   const int indent =

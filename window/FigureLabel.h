@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QSize>
 
-class QFont;
+class QFontMetrics;
 
 namespace window {
 
@@ -16,9 +16,9 @@ class FigureLabel : public QLabel {
  public:
   explicit FigureLabel(QWidget* parent = nullptr);
 
-  /// The size of box, frame included, in which the whole text drawn in `font` stands clear
-  /// of the frame on every side.
-  QSize BoxSizeFor(const QFont& font) const;
+  /// The size of box, frame included, in which the whole text drawn in the font measured
+  /// by `metrics` stands clear of the frame on every side.
+  QSize BoxSizeFor(const QFontMetrics& metrics) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "window/SummaryFit.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <algorithm>
@@ -37,8 +38,9 @@ SummaryFit::SummaryFit(const FormWidgets& controls, QWidget& client)
 SummaryFit::Geometry SummaryFit::Fitted(const QFont& font) const {
   // One size for the four boxes: the design's, or what the widest and tallest text needs.
   QSize box = design_.figures.front().size();
+  const QFontMetrics metrics(font);
   for (const FigureLabel* figure : controls_.figures.items) {
-    box = box.expandedTo(figure->BoxSizeFor(FigureFontFrom(figure->font(), font)));
+    box = box.expandedTo(figure->BoxSizeFor(metrics));
   }
   const int wider = box.width() - design_.figures.front().width();
   const int taller = box.height() - design_.figures.front().height();
@@ -78,7 +80,8 @@ void SummaryFit::Apply(const Geometry& geometry, const QFont& font) {
   controls_.groups[Group::Summary]->setGeometry(geometry.group);
   for (std::size_t row = 0; row < kRows; ++row) {
     FigureLabel* figure = controls_.figures.items.at(row);
-    figure->setFont(FigureFontFrom(figure->font(), font));
+    const QFont fitted = FigureFontFrom(figure->font(), font);
+    if (fitted != figure->font()) figure->setFont(fitted);
     figure->setGeometry(geometry.figures.at(row));
     controls_.figureCaptions.items.at(row)->setGeometry(geometry.captions.at(row));
   }
@@ -86,6 +89,15 @@ void SummaryFit::Apply(const Geometry& geometry, const QFont& font) {
 }
 
 void SummaryFit::Refit(QSize room) {
+  // Commands rewrite the figures with the same amounts often (Summary again): then there
+  // is nothing to measure.
+  Inputs inputs{room, chosen_, {}};
+  for (std::size_t row = 0; row < kRows; ++row) {
+    inputs.texts.at(row) = controls_.figures.items.at(row)->text();
+  }
+  if (inputs == fittedFor_) return;
+  fittedFor_ = inputs;
+
   QFont font = chosen_;
   Geometry fitted = Fitted(font);
   const qreal chosenSize = chosen_.pointSizeF();

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <array>
 
 #include "order/OrderFormView.h"
@@ -42,6 +43,14 @@ class SummaryFit {
     QSize client;
   };
 
+  /// What a fit depends on besides the design.
+  struct Inputs {
+    QSize room;
+    QFont font;
+    std::array<QString, kRows> texts;
+    bool operator==(const Inputs&) const = default;
+  };
+
   Geometry Fitted(const QFont& font) const;
   void Apply(const Geometry& geometry, const QFont& font);
 
@@ -49,6 +58,7 @@ class SummaryFit {
   QWidget& client_;
   Geometry design_;
   QFont chosen_;
+  Inputs fittedFor_;
 };
 
 /// A font for a figure: its own, with the family, weight, slant and size of `chosen`. The

@@ -136,6 +136,8 @@ void frmMail::RunOrderCommand(Command command) {
     // The commands change nothing before they can fail, so the order on screen is intact.
     ShowMessage(WindowMessages::kOverflowPrompt, WindowMessages::kTitle, MessageIcon::Exclamation);
   }
+  // Once for the command's four figures, rather than once for each.
+  if (std::exchange(figuresChanged_, false)) RefitSummary();
 }
 
 std::string frmMail::GetText(OrderField field) const {
@@ -148,15 +150,16 @@ void frmMail::SetText(OrderField field, std::string_view text) {
 
 void frmMail::SetCaption(SummaryLabel label, std::string_view text) {
   controls_.figures[label]->setText(FromUtf8(text));
-  RefitSummary();
+  figuresChanged_ = true;
 }
 
 void frmMail::RefitSummary() {
   // What the window adds to its client area: the menu bar, and the frame the window
   // manager draws once the window is shown.
-  const QSize decoration = frameGeometry().size() - centralWidget()->size();
-  const QSize menuBar(0, this->menuBar()->sizeHint().height());
-  summaryFit_->Refit(screen()->availableGeometry().size() - decoration.expandedTo(menuBar));
+  QSize decoration = frameGeometry().size() - centralWidget()->size();
+  // Before the window is first laid out, its menu bar is not yet counted in its size.
+  if (!isVisible()) decoration = decoration.expandedTo({0, menuBar()->sizeHint().height()});
+  summaryFit_->Refit(screen()->availableGeometry().size() - decoration);
 }
 
 void frmMail::SetFocus(OrderField field) {

@@ -75,6 +75,8 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   FormWidgets controls_;
   std::unique_ptr<ScreenReaderSupport> screenReader_;
   std::unique_ptr<SummaryFit> summaryFit_;
+  /// Set when a command has written a figure, so the Summary is fitted once it is done.
+  bool figuresChanged_ = false;
 };
 
 }  // namespace window
