@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <span>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -15,22 +16,29 @@
 namespace window {
 namespace {
 
+/// Captions sit on their field's first line, also where the label is taller; figures in
+/// the middle of their box.
+Qt::Alignment VerticalAlignment(const ControlRow& row) {
+  return row.kind == ControlKind::Figure ? Qt::AlignVCenter : Qt::AlignTop;
+}
+
+Qt::Alignment Mirrored(Qt::Alignment horizontal) {
+  if (horizontal & Qt::AlignLeft) return Qt::AlignRight;
+  if (horizontal & Qt::AlignRight) return Qt::AlignLeft;
+  return horizontal;
+}
+
 QWidget* MakeControl(const ControlRow& row, QWidget& parent) {
   const QString caption = QString::fromUtf8(row.caption);
   switch (row.kind) {
     case ControlKind::GroupBox:
       return new FormGroupBox(caption, &parent);
-    case ControlKind::Caption: {
-      auto* label = new QLabel(caption, &parent);
-      // Captions sit on their field's first line, also where the label is taller.
-      label->setAlignment(row.alignment | Qt::AlignTop);
-      return label;
-    }
+    case ControlKind::Caption:
+      return new QLabel(caption, &parent);
     case ControlKind::TextBox:
       return new QLineEdit(&parent);
     case ControlKind::Figure: {
       auto* label = new FigureLabel(&parent);
-      label->setAlignment(row.alignment | Qt::AlignVCenter);
       label->setFrameStyle(QFrame::Box | QFrame::Plain);
       label->setLineWidth(1);
       label->setFont(FigureFont());
@@ -70,9 +78,32 @@ QFont FigureFont() {
   return font;
 }
 
-FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
-  client.setFixedSize(TwipsToPixels(kClientArea, dotsPerInch).size());
+void PlaceForm(const FormWidgets& widgets, QWidget& client, qreal pixelsPerInch) {
+  const QSize clientSize = TwipsToPixels(kClientArea, pixelsPerInch).size();
+  client.setFixedSize(clientSize);
+  const bool mirrored = client.isRightToLeft();
+  const std::span<const ControlRow> rows = FormControls();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const ControlRow& row = rows[i];
+    QRect place = TwipsToPixels(row.twips, pixelsPerInch);
+    if (mirrored) {
+      // Group boxes come first in the table, so a control's group is already placed.
+      const int parentWidth = row.group ? widgets.groups[*row.group]->width() : clientSize.width();
+      place.moveLeft(parentWidth - place.left() - place.width());
+    }
+    QWidget* control = widgets.byRow.at(i);
+    control->setGeometry(place);
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+      // A label aligns its text by the text's own direction, which for these English
+      // captions is left to right: right to left, the form says where the text goes.
+      label->setAlignment(mirrored
+                              ? Mirrored(row.alignment) | Qt::AlignAbsolute | VerticalAlignment(row)
+                              : row.alignment | VerticalAlignment(row));
+    }
+  }
+}
 
+FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   FormWidgets widgets;
   ControlsBy<order::OrderField, QLabel, order::kOrderFields.size()> fieldCaptions;
   std::vector<std::pair<int, QWidget*>> focusable;
@@ -81,7 +112,7 @@ FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
     QWidget* parent = row.group ? widgets.groups[*row.group] : &client;
     QWidget* made = MakeControl(row, *parent);
     made->setObjectName(QString::fromUtf8(row.name));
-    made->setGeometry(TwipsToPixels(row.twips, dotsPerInch));
+    widgets.byRow.push_back(made);
     const auto record = [&](auto id) {
       using Id = decltype(id);
       if constexpr (std::is_same_v<Id, Group>) {
@@ -120,6 +151,7 @@ FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   }
 
   BuildMenus(menuBar, widgets);
+  PlaceForm(widgets, client, dotsPerInch);
   return widgets;
 }
 

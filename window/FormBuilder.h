@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <array>
 #include <cstddef>
+#include <vector>
 
 #include "order/OrderFormView.h"
 #include "window/FormLayout.h"
@@ -30,6 +31,8 @@ struct ControlsBy {
 
 /// The controls of a built form, by what they stand for.
 struct FormWidgets {
+  /// Every control, in the order of FormControls().
+  std::vector<QWidget*> byRow;
   ControlsBy<Group, QGroupBox, kGroupCount> groups;
   ControlsBy<order::OrderField, QLineEdit, order::kOrderFields.size()> textBoxes;
   ControlsBy<order::SummaryLabel, FigureLabel, order::kSummaryLabels.size()> figures;
@@ -38,10 +41,15 @@ struct FormWidgets {
   ControlsBy<MenuCommand, QAction, kMenuCommandCount> commands;
 };
 
-/// Creates every control of the form on `client`, sized for `dotsPerInch`, and every menu
+/// Creates every control of the form on `client`, placed for `dotsPerInch`, and every menu
 /// on `menuBar`, each with its name as objectName. Sets the tab order and the caption
 /// labels' buddies and accessible texts. The client area is fixed at its designed size.
 FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch);
+
+/// Places every control and sizes the client area from the layout's twips, at
+/// `pixelsPerInch` pixels to the layout's inch. Where the client is laid out right to left,
+/// every control's horizontal place is mirrored within its parent.
+void PlaceForm(const FormWidgets& widgets, QWidget& client, qreal pixelsPerInch);
 
 /// The font the four summary figures start with.
 QFont FigureFont();

@@ -12,11 +12,13 @@ void FormGroupBox::paintEvent(QPaintEvent* /*event*/) {
   QStylePainter painter(this);
   QStyleOptionGroupBox box;
   initStyleOption(&box);
-  // Indented, so the frame's corner shows before the title.
+  // Indented, so the frame's corner shows before the title: from the left, or right to
+  // left from the right, where the style puts it.
+  const int indent = fontMetrics().averageCharWidth();
   const QRect title =
       style()
           ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, this)
-          .translated(fontMetrics().averageCharWidth(), 0);
+          .translated(isRightToLeft() ? -indent : indent, 0);
 
   // An etched line, drawn here rather than by the style: some styles (Fusion among them)
   // always put their group frame below the title, whatever rectangle they are given.

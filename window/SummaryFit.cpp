@@ -26,13 +26,34 @@ QFont FigureFontFrom(QFont own, const QFont& chosen) {
 }
 
 SummaryFit::SummaryFit(const FormWidgets& controls, QWidget& client)
-    : controls_(controls), client_(client), chosen_(controls.figures.items.front()->font()) {
-  design_.group = controls.groups[Group::Summary]->geometry();
-  for (std::size_t row = 0; row < kRows; ++row) {
-    design_.figures.at(row) = controls.figures.items.at(row)->geometry();
-    design_.captions.at(row) = controls.figureCaptions.items.at(row)->geometry();
+    : controls_(controls), client_(client) {
+  Redesign(controls.figures.items.front()->font());
+}
+
+void SummaryFit::Redesign(const QFont& figureFont) {
+  if (!chosenByUser_) chosen_ = figureFont;
+  const int clientWidth = client_.width();
+  for (std::size_t group = 0; group < kGroupCount; ++group) {
+    design_.groups.at(group) = Mirrored(controls_.groups.items.at(group)->geometry(), clientWidth);
   }
-  design_.client = client.size();
+  const int summaryWidth = design_.groups.at(static_cast<std::size_t>(Group::Summary)).width();
+  for (std::size_t row = 0; row < kRows; ++row) {
+    design_.figures.at(row) = Mirrored(controls_.figures.items.at(row)->geometry(), summaryWidth);
+    design_.captions.at(row) =
+        Mirrored(controls_.figureCaptions.items.at(row)->geometry(), summaryWidth);
+  }
+  design_.client = client_.size();
+  fittedFor_ = {};
+}
+
+void SummaryFit::SetChosenFont(const QFont& font) {
+  chosen_ = font;
+  chosenByUser_ = true;
+}
+
+QRect SummaryFit::Mirrored(QRect place, int parentWidth) const {
+  if (client_.isRightToLeft()) place.moveLeft(parentWidth - place.left() - place.width());
+  return place;
 }
 
 SummaryFit::Geometry SummaryFit::Fitted(const QFont& font) const {
@@ -46,7 +67,8 @@ SummaryFit::Geometry SummaryFit::Fitted(const QFont& font) const {
   const int taller = box.height() - design_.figures.front().height();
 
   Geometry fitted = design_;
-  int leftmost = design_.group.width();
+  const QRect& group = design_.groups.at(static_cast<std::size_t>(Group::Summary));
+  int leftmost = group.width();
   for (std::size_t row = 0; row < kRows; ++row) {
     const QRect& figure = design_.figures.at(row);
     const QRect& caption = design_.captions.at(row);
@@ -71,21 +93,28 @@ SummaryFit::Geometry SummaryFit::Fitted(const QFont& font) const {
     fitted.captions.at(row).translate(right, 0);
   }
   const QSize grown(right, static_cast<int>(kRows) * taller);
-  fitted.group.setSize(design_.group.size() + grown);
+  fitted.groups.at(static_cast<std::size_t>(Group::Summary)).setSize(group.size() + grown);
   fitted.client = design_.client + grown;
   return fitted;
 }
 
 void SummaryFit::Apply(const Geometry& geometry, const QFont& font) {
-  controls_.groups[Group::Summary]->setGeometry(geometry.group);
+  client_.setFixedSize(geometry.client);
+  // Right to left, the groups hang from the client's right edge, and the rows from the
+  // Summary's.
+  for (std::size_t group = 0; group < kGroupCount; ++group) {
+    controls_.groups.items.at(group)->setGeometry(
+        Mirrored(geometry.groups.at(group), geometry.client.width()));
+  }
+  const int summaryWidth = geometry.groups.at(static_cast<std::size_t>(Group::Summary)).width();
   for (std::size_t row = 0; row < kRows; ++row) {
     FigureLabel* figure = controls_.figures.items.at(row);
     const QFont fitted = FigureFontFrom(figure->font(), font);
     if (fitted != figure->font()) figure->setFont(fitted);
-    figure->setGeometry(geometry.figures.at(row));
-    controls_.figureCaptions.items.at(row)->setGeometry(geometry.captions.at(row));
+    figure->setGeometry(Mirrored(geometry.figures.at(row), summaryWidth));
+    controls_.figureCaptions.items.at(row)->setGeometry(
+        Mirrored(geometry.captions.at(row), summaryWidth));
   }
-  client_.setFixedSize(geometry.client);
 }
 
 void SummaryFit::Refit(QSize room) {

@@ -16,18 +16,24 @@ namespace window {
 /// spaces the rows apart for a font taller than a box, moves each caption along with its
 /// box, and grows the Summary group and the client area to hold them; nothing above the
 /// Summary moves. When the amounts fit the design again, every geometry is the design's.
+/// Right to left, all of it is mirrored.
 class SummaryFit {
  public:
   /// The smallest size the figures are drawn at to keep the window on the screen.
   static constexpr qreal kSmallestPointSize = 9.75;
 
-  /// Takes the form as built as its design.
+  /// Takes the form as placed as its design.
   SummaryFit(const FormWidgets& controls, QWidget& client);
 
-  /// The font the user chose for the figures. They are drawn in it, or, where the window
-  /// would not fit the screen otherwise, in the same font just small enough.
+  /// Takes the form as placed now as its design (after the form was placed anew), with
+  /// `figureFont` as the figures' own font where the user has not chosen one.
+  void Redesign(const QFont& figureFont);
+
+  /// The font the user chose for the figures, or the design's. They are drawn in it, or,
+  /// where the window would not fit the screen otherwise, in the same font just small
+  /// enough.
   const QFont& ChosenFont() const { return chosen_; }
-  void SetChosenFont(const QFont& font) { chosen_ = font; }
+  void SetChosenFont(const QFont& font);
 
   /// Lays the Summary out for the figures' texts as they are now, in a client area that
   /// is at most `room` where the font can be made small enough for that.
@@ -36,13 +42,13 @@ class SummaryFit {
  private:
   static constexpr std::size_t kRows = order::kSummaryLabels.size();
 
+  /// Left-to-right geometry; mirrored where the form is right to left.
   struct Geometry {
-    QRect group;
+    std::array<QRect, kGroupCount> groups;
     std::array<QRect, kRows> figures;
     std::array<QRect, kRows> captions;
     QSize client;
   };
-
   /// What a fit depends on besides the design.
   struct Inputs {
     QSize room;
@@ -52,12 +58,16 @@ class SummaryFit {
   };
 
   Geometry Fitted(const QFont& font) const;
+  /// A left-to-right place as the form shows it, and back: mirrored where it is right to
+  /// left.
+  QRect Mirrored(QRect place, int parentWidth) const;
   void Apply(const Geometry& geometry, const QFont& font);
 
   const FormWidgets& controls_;
   QWidget& client_;
   Geometry design_;
   QFont chosen_;
+  bool chosenByUser_ = false;
   Inputs fittedFor_;
 };
 

@@ -2,17 +2,21 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QEvent>
 #include <QIcon>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
 #include <utility>
 
 #include "order/OrderCommands.h"
 #include "order/Overflow.h"
 #include "window/FigureLabel.h"
+#include "window/FontFactor.h"
 #include "window/ModalRunner.h"
 #include "window/ScreenReaderSupport.h"
 #include "window/SummaryFit.h"
@@ -59,10 +63,32 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
   }
   screenReader_ = std::make_unique<ScreenReaderSupport>(controls_);
   summaryFit_ = std::make_unique<SummaryFit>(controls_, *client);
+  FollowDesktopFont();
   controls_.textBoxes[OrderField::Name]->setFocus();
 }
 
 frmMail::~frmMail() = default;
+
+void frmMail::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ApplicationFontChange) FollowDesktopFont();
+}
+
+void frmMail::FollowDesktopFont() {
+  QWidget& client = *centralWidget();
+  const qreal dotsPerInch = client.logicalDpiY();
+  // The largest scale at which the client area still fits the screen.
+  const QSize design = TwipsToPixels(kClientArea, dotsPerInch).size();
+  const QSize room = ClientRoom();
+  const qreal largest =
+      std::min(qreal(room.width()) / design.width(), qreal(room.height()) / design.height());
+  const qreal factor = std::max<qreal>(1, std::min(FontFactor(controls_, dotsPerInch), largest));
+  PlaceForm(controls_, client, dotsPerInch * factor);
+  QFont figures = FigureFont();
+  figures.setPointSizeF(figures.pointSizeF() * factor);
+  summaryFit_->Redesign(figures);
+  summaryFit_->Refit(room);
+}
 
 void frmMail::mnuFilePrintClick() {
   switch (printModule_.Print(*centralWidget(), windowTitle())) {
@@ -153,13 +179,17 @@ void frmMail::SetCaption(SummaryLabel label, std::string_view text) {
   figuresChanged_ = true;
 }
 
-void frmMail::RefitSummary() {
+void frmMail::RefitSummary() { summaryFit_->Refit(ClientRoom()); }
+
+QSize frmMail::ClientRoom() const {
   // What the window adds to its client area: the menu bar, and the frame the window
-  // manager draws once the window is shown.
-  QSize decoration = frameGeometry().size() - centralWidget()->size();
-  // Before the window is first laid out, its menu bar is not yet counted in its size.
-  if (!isVisible()) decoration = decoration.expandedTo({0, menuBar()->sizeHint().height()});
-  summaryFit_->Refit(screen()->availableGeometry().size() - decoration);
+  // manager draws. Until the window is shown neither is known, so the menu bar's height
+  // and a title bar of the style's are allowed for.
+  const QSize decoration =
+      isVisible() ? frameGeometry().size() - centralWidget()->size()
+                  : QSize(0, menuBar()->sizeHint().height() +
+                                 style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  return screen()->availableGeometry().size() - decoration;
 }
 
 void frmMail::SetFocus(OrderField field) {

@@ -40,7 +40,14 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent = nullptr);
   ~frmMail() override;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  /// Places the form for the fonts it is shown in: scaled with the desktop's font, within
+  /// the screen, keeping what is typed and shown.
+  void FollowDesktopFont();
+
   void mnuFilePrintClick();
   void mnuFileSummaryClick();
   void mnuFileExitClick();
@@ -59,6 +66,8 @@ class frmMail : public QMainWindow, private order::OrderFormView {
 
   /// Fits the Summary to its figures, within the screen the window is on.
   void RefitSummary();
+  /// The largest client area the screen the window is on holds.
+  QSize ClientRoom() const;
 
   std::string GetText(order::OrderField field) const override;
   void SetText(order::OrderField field, std::string_view text) override;
