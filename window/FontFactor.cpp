@@ -30,8 +30,9 @@ qreal FontFactor(const FormWidgets& widgets, qreal dotsPerInch) {
   }
 
   qreal factor = 1;
+  // A pixel more than the text: placing edges rounds each to a pixel of its own.
   const auto need = [&factor](qreal wanted, int room) {
-    if (room > 0) factor = std::max(factor, wanted / room);
+    if (room > 0) factor = std::max(factor, (wanted + 1) / room);
   };
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ControlRow& row = rows[i];
@@ -43,8 +44,19 @@ qreal FontFactor(const FormWidgets& widgets, qreal dotsPerInch) {
         need(metrics.height(), firstTop.at(static_cast<std::size_t>(std::get<Group>(row.id))));
         break;
       case ControlKind::Caption: {
-        // Only what shows inside the group counts: Name's caption starts left of its frame.
+        // Only what shows counts: Name's caption starts left of its frame, and Zip's runs
+        // under its box.
         place &= groups.at(static_cast<std::size_t>(*row.group));
+        for (const ControlRow& other : rows) {
+          if (other.group != row.group || other.kind == ControlKind::Caption) continue;
+          const QRect box = TwipsToPixels(other.twips, dotsPerInch);
+          if (!box.intersects(place)) continue;
+          if (box.left() > place.left()) {
+            place.setRight(box.left() - 1);
+          } else {
+            place.setLeft(box.right() + 1);
+          }
+        }
         const QString text = static_cast<const QLabel*>(control)->text().remove(QLatin1Char('&'));
         need(metrics.horizontalAdvance(text), place.width());
         need(metrics.height(), place.height());

@@ -8,17 +8,18 @@ namespace window {
 
 FormGroupBox::FormGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
-void FormGroupBox::paintEvent(QPaintEvent* /*event*/) {
-  QStylePainter painter(this);
+QRect FormGroupBox::TitleRect() const {
   QStyleOptionGroupBox box;
   initStyleOption(&box);
-  // Indented, so the frame's corner shows before the title: from the left, or right to
-  // left from the right, where the style puts it.
   const int indent = fontMetrics().averageCharWidth();
-  const QRect title =
-      style()
-          ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, this)
-          .translated(isRightToLeft() ? -indent : indent, 0);
+  return style()
+      ->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, this)
+      .translated(isRightToLeft() ? -indent : indent, 0);
+}
+
+void FormGroupBox::paintEvent(QPaintEvent* /*event*/) {
+  QStylePainter painter(this);
+  const QRect title = TitleRect();
 
   // An etched line, drawn here rather than by the style: some styles (Fusion among them)
   // always put their group frame below the title, whatever rectangle they are given.

@@ -14,6 +14,10 @@ class FormGroupBox : public QGroupBox {
  public:
   explicit FormGroupBox(const QString& title, QWidget* parent = nullptr);
 
+  /// Where the title is drawn: indented from the frame's corner, at the left end, or the
+  /// right end right to left.
+  QRect TitleRect() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 };

@@ -69,9 +69,11 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
 
 frmMail::~frmMail() = default;
 
-void frmMail::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
+bool frmMail::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  // The desktop's font changed while the program runs: every control has taken it by now.
   if (event->type() == QEvent::ApplicationFontChange) FollowDesktopFont();
+  return handled;
 }
 
 void frmMail::FollowDesktopFont() {
@@ -185,10 +187,10 @@ QSize frmMail::ClientRoom() const {
   // What the window adds to its client area: the menu bar, and the frame the window
   // manager draws. Until the window is shown neither is known, so the menu bar's height
   // and a title bar of the style's are allowed for.
-  const QSize decoration =
-      isVisible() ? frameGeometry().size() - centralWidget()->size()
-                  : QSize(0, menuBar()->sizeHint().height() +
-                                 style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  const QSize decoration = isVisible()
+                               ? frameGeometry().size() - centralWidget()->size()
+                               : QSize(0, menuBar()->sizeHint().height() +
+                                              style()->pixelMetric(QStyle::PM_TitleBarHeight));
   return screen()->availableGeometry().size() - decoration;
 }
 

@@ -41,7 +41,7 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   ~frmMail() override;
 
  protected:
-  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   /// Places the form for the fonts it is shown in: scaled with the desktop's font, within
