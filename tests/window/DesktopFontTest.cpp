@@ -10,6 +10,7 @@
 
 #include "AnsweringModalRunner.h"
 #include "FormUser.h"
+#include "Ink.h"
 #include "NewForm.h"
 #include "OffscreenTestMain.h"
 #include "order/LocaleServices.h"
@@ -38,23 +39,6 @@ class DesktopFontTest : public QObject {
     return caption.style()
         ->itemTextRect(caption.fontMetrics(), caption.contentsRect(), alignment, true, text)
         .translated(caption.pos());
-  }
-
-  /// How wide the ink is that a widget draws in `area` of its own rectangle.
-  static int InkWidth(QWidget& widget, const QRect& area) {
-    const QImage drawn = widget.grab().toImage();
-    const QRgb paper = widget.palette().color(widget.backgroundRole()).rgb();
-    int left = area.right() + 1;
-    int right = area.left() - 1;
-    for (int y = std::max(0, area.top()); y <= std::min(drawn.height() - 1, area.bottom()); ++y) {
-      for (int x = std::max(0, area.left()); x <= std::min(drawn.width() - 1, area.right()); ++x) {
-        if (std::abs(qGray(drawn.pixel(x, y)) - qGray(paper)) > 64) {
-          left = std::min(left, x);
-          right = std::max(right, x);
-        }
-      }
-    }
-    return right - left + 1;
   }
 
  private slots:
@@ -113,7 +97,9 @@ class DesktopFontTest : public QObject {
         // As drawn: the ink is as wide as the whole caption.
         const int whole =
             caption->fontMetrics().tightBoundingRect(caption->text().remove('&')).width();
-        const int inkWidth = InkWidth(*caption, caption->rect());
+        const int inkWidth = InkWithin(caption->grab().toImage(), caption->rect(),
+                                       caption->palette().color(caption->backgroundRole()).rgb())
+                                 .width();
         // Less the faint first and last columns of smoothed glyphs; a cut costs a letter.
         QVERIFY2(
             inkWidth >= whole - 4,

@@ -15,6 +15,7 @@
 
 #include "AnsweringModalRunner.h"
 #include "FormUser.h"
+#include "Ink.h"
 #include "NewForm.h"
 #include "OffscreenTestMain.h"
 #include "order/LocaleServices.h"
@@ -50,20 +51,6 @@ class frmMailTest : public QObject {
     });
     Choose(Qt::Key_E, Qt::Key_F);
     return taken;
-  }
-
-  /// Where a figure's text is drawn: the pixels, inside its frame, unlike the box's own.
-  static QRect Ink(const QImage& drawn) {
-    const QRgb paper = drawn.pixel(1, 1);
-    QRect ink;
-    for (int y = 1; y < drawn.height() - 1; ++y) {
-      for (int x = 1; x < drawn.width() - 1; ++x) {
-        const QRgb pixel = drawn.pixel(x, y);
-        const int difference = std::abs(qGray(pixel) - qGray(paper));
-        if (difference > 48) ink |= QRect(x, y, 1, 1);
-      }
-    }
-    return ink;
   }
 
   const order::LocaleServices us_{"en_US"};
@@ -355,8 +342,9 @@ class frmMailTest : public QObject {
       QVERIFY(metrics.horizontalAdvance(amount) + 2 * figure->frameWidth() < figure->width());
       QVERIFY(metrics.height() + 2 * figure->frameWidth() <= figure->height());
       // As drawn: the ink stands clear of the frame and is as wide as the whole amount.
-      const QRect ink = Ink(figure->grab().toImage());
+      const QImage drawn = figure->grab().toImage();
       const QRect inside = figure->rect().adjusted(1, 1, -1, -1);
+      const QRect ink = InkWithin(drawn, inside, drawn.pixel(1, 1));
       QVERIFY2(inside.adjusted(1, 1, -1, -1).contains(ink), qPrintable(amount));
       QVERIFY2(ink.width() >= metrics.boundingRect(amount).width() - 2, qPrintable(amount));
       placed << figure->geometry();
