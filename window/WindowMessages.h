@@ -15,8 +15,13 @@ struct WindowMessages {
   /// Print Form with no default printer; the order on screen is kept either way.
   static constexpr std::string_view kNoPrinterPrompt =
       "No printer is installed. Add a printer, then choose Print Form again.";
-  /// Print Form when the page could not be made or the printer's queue refused it.
+  /// Print Form when the page could not be made or the printer's queue refused it; the
+  /// reason the print system gave follows it.
   static constexpr std::string_view kPrintFailedPrompt = "The form could not be printed.";
+  /// Print Form when the print server did not answer in time; %1 is the server's name.
+  static constexpr std::string_view kNoAnswerPrompt =
+      "The print server %1 did not answer, so the form was not printed. Check that it is "
+      "running and can be reached, then choose Print Form again.";
   static constexpr std::string_view kAboutPrompt = "Programmed by Velloran";
   static constexpr std::string_view kAboutTitle = "About My Program";
 };

@@ -40,8 +40,12 @@ const std::array<void (frmMail::*)(), kMenuCommandCount> frmMail::kHandlers{
     &frmMail::mnuEditNextClick,  &frmMail::mnuEditNextOrderClick, &frmMail::mnuEditFontClick,
     &frmMail::mnuEditColorClick, &frmMail::mnuHelpAboutClick};
 
-frmMail::frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent)
-    : QMainWindow(parent), modals_(modals), locale_(std::move(locale)), dlgCommon_(modals) {
+frmMail::frmMail(ModalRunner& modals, LocaleSource locale, PrintTiming printing, QWidget* parent)
+    : QMainWindow(parent),
+      modals_(modals),
+      locale_(std::move(locale)),
+      dlgCommon_(modals),
+      printModule_(printing) {
   setObjectName(QStringLiteral("frmMail"));
   setWindowTitle(QStringLiteral("Quistral"));
   // The same drawing the desktop's menu shows; the window's dialogs take it from here.
@@ -93,16 +97,22 @@ void frmMail::FollowDesktopFont() {
 }
 
 void frmMail::mnuFilePrintClick() {
-  switch (printModule_.Print(*centralWidget(), windowTitle())) {
+  // Drawn here, on the window's thread, as the form is shown; printed on a worker.
+  const PrintOutcome outcome =
+      printModule_.Print(PrintModule::PageImage(*centralWidget()), windowTitle(), modals_, *this);
+  const QString& detail = outcome.detail;
+  switch (outcome.result) {
     case PrintResult::Queued:
+    case PrintResult::Cancelled:
       return;
     case PrintResult::NoPrinter:
-      ShowMessage(WindowMessages::kNoPrinterPrompt, WindowMessages::kTitle,
-                  MessageIcon::Exclamation);
+      ShowWindowMessage(FromUtf8(WindowMessages::kNoPrinterPrompt));
+      return;
+    case PrintResult::NotAnswered:
+      ShowWindowMessage(FromUtf8(WindowMessages::kNoAnswerPrompt).arg(detail));
       return;
     case PrintResult::Failed:
-      ShowMessage(WindowMessages::kPrintFailedPrompt, WindowMessages::kTitle,
-                  MessageIcon::Exclamation);
+      ShowWindowMessage(FromUtf8(WindowMessages::kPrintFailedPrompt), detail);
       return;
   }
 }
@@ -206,6 +216,14 @@ void frmMail::SetFocus(OrderField field) {
     QAccessibleTextCursorEvent moved(textBox, textBox->cursorPosition());
     QAccessible::updateAccessibility(&moved);
   }
+}
+
+void frmMail::ShowWindowMessage(const QString& prompt, const QString& detail) {
+  QMessageBox box(QMessageBox::Warning, FromUtf8(WindowMessages::kTitle), prompt, QMessageBox::Ok,
+                  this);
+  box.setObjectName(QStringLiteral("messageBox"));
+  box.setInformativeText(detail);
+  modals_.Run(box);
 }
 
 void frmMail::ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) {

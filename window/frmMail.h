@@ -37,7 +37,9 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   using LocaleSource = std::function<const order::LocaleServices&()>;
 
   /// `modals` runs every message box the window shows and must outlive it.
-  frmMail(ModalRunner& modals, LocaleSource locale, QWidget* parent = nullptr);
+  /// `printing` says how long Print Form waits on the print system.
+  frmMail(ModalRunner& modals, LocaleSource locale, PrintTiming printing = {},
+          QWidget* parent = nullptr);
   ~frmMail() override;
 
  protected:
@@ -63,6 +65,9 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   /// Runs one order command; an Overflow is reported, and the program carries on.
   template <typename Command>
   void RunOrderCommand(Command command);
+
+  /// One of the window's own warnings, with what the print system said below it.
+  void ShowWindowMessage(const QString& prompt, const QString& detail = {});
 
   /// Fits the Summary to its figures, within the screen the window is on.
   void RefitSummary();

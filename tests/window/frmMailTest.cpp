@@ -1,6 +1,10 @@
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
+#include <QElapsedTimer>
 #include <QFontDialog>
 #include <QIcon>
 #include <QImage>
@@ -8,9 +12,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "AnsweringModalRunner.h"
@@ -26,6 +37,38 @@
 namespace window {
 
 using namespace testing;
+
+/// A print server that takes connections and never answers: a socket that listens and
+/// never accepts, named to the print system for as long as it lives.
+class SilentPrintServer {
+ public:
+  SilentPrintServer() : previous_(qgetenv("CUPS_SERVER")) {
+    socket_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = Path().toLocal8Bit();
+    std::memcpy(address.sun_path, path.constData(),
+                std::min(sizeof(address.sun_path) - 1, std::size_t(path.size())));
+    if (::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(socket_, 16) != 0) {
+      qFatal("no socket for the silent print server");
+    }
+    qputenv("CUPS_SERVER", path);
+  }
+  ~SilentPrintServer() {
+    ::close(socket_);
+    qputenv("CUPS_SERVER", previous_);
+  }
+  SilentPrintServer(const SilentPrintServer&) = delete;
+  SilentPrintServer& operator=(const SilentPrintServer&) = delete;
+
+  QString Path() const { return folder_.filePath("cups.sock"); }
+
+ private:
+  QTemporaryDir folder_;
+  QByteArray previous_;
+  int socket_ = -1;
+};
 
 /// Drives the real window as a person does: keys go to whatever has the focus, menus are
 /// opened with their access keys, and message boxes are answered with Return.
@@ -528,9 +571,65 @@ class frmMailTest : public QObject {
   }
 
   void printModuleIsFoundAsTheProgramFindsItAndItsAbsenceIsAFailedPrint() {
-    QWidget page;
-    QCOMPARE(PrintModule().Print(page, "Quistral"), PrintResult::NoPrinter);
-    QCOMPARE(PrintModule("no-such-module.so").Print(page, "Quistral"), PrintResult::Failed);
+    const QImage page = PrintModule::PageImage(*form_->centralWidget());
+    QCOMPARE(PrintModule().Print(page, "Quistral", *modals_, *form_).result,
+             PrintResult::NoPrinter);
+    QCOMPARE(PrintModule("no-such-module.so", {}).Print(page, "Quistral", *modals_, *form_).result,
+             PrintResult::Failed);
+    QVERIFY(modals_->shown.empty());
+  }
+
+  void aPrintServerThatNeverAnswersFreezesNothingAndIsNamed() {
+    const SilentPrintServer server;
+    const PrintTiming timing{std::chrono::milliseconds(300), std::chrono::milliseconds(1500)};
+    form_ = std::make_unique<frmMail>(
+        *modals_, [this]() -> const order::LocaleServices& { return us_; }, timing);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    Fill(Qt::Key_N, "Ann");
+    const QStringList fields = Fields();
+
+    // The window's own timer goes on firing through the wait.
+    int ticks = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
+    tick.start(50);
+    QElapsedTimer waited;
+    qint64 noticeAt = -1;
+    modals_->answers.emplace_back([&](QDialog& notice) {
+      noticeAt = waited.elapsed();
+      QCOMPARE(qobject_cast<QProgressDialog*>(&notice)->labelText(), QString("Printing…"));
+      // Left alone, it goes when the print system's time is up.
+      QTRY_VERIFY_WITH_TIMEOUT(!notice.isVisible(), 5000);
+    });
+    waited.start();
+    PrintForm();
+    const qint64 took = waited.elapsed();
+
+    QVERIFY2(noticeAt >= 300 && noticeAt < 1500, qPrintable(QString::number(noticeAt)));
+    QVERIFY2(took >= 1500 && took < 4000, qPrintable(QString::number(took)));
+    QVERIFY2(ticks >= took / 50 / 2, qPrintable(QString("%1 ticks in %2 ms").arg(ticks).arg(took)));
+    QCOMPARE(modals_->shown.size(), std::size_t{2});
+    const auto& message = modals_->shown.back();
+    QCOMPARE(message.text, QString::fromUtf8(WindowMessages::kNoAnswerPrompt.data(),
+                                             WindowMessages::kNoAnswerPrompt.size())
+                               .arg(server.Path()));
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(Fields(), fields);
+
+    // Cancel ends the wait at once, and says nothing.
+    modals_->shown.clear();
+    qint64 cancelledAt = -1;
+    modals_->answers.emplace_back([&](QDialog& notice) {
+      cancelledAt = waited.elapsed();
+      QTest::keyClick(&notice, Qt::Key_Escape);
+    });
+    waited.restart();
+    PrintForm();
+    QVERIFY2(cancelledAt >= 0 && waited.elapsed() - cancelledAt < 500,
+             qPrintable(QString::number(waited.elapsed() - cancelledAt)));
+    QCOMPARE(modals_->shown.size(), std::size_t{1});
+    QCOMPARE(Fields(), fields);
   }
 
   void exitClosesTheWindow() {
