@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks formatting, builds everything and runs every test: then
-# the static checks, every test again under the sanitizers, the fuzz targets, and the other
+# the static checks, every test again under the sanitizers, the window's and its printing's
+# under ThreadSanitizer, the fuzz targets, and the other
 # builds people make (release with g++ and clang++, the core alone), and last the README's
 # run and package commands as it gives them. Each build is a preset
 # of CMakePresets.json, built in build/<preset>.
@@ -36,6 +37,11 @@ echo "== Tests again under AddressSanitizer, UndefinedBehaviorSanitizer and Leak
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+echo "== The window and its printing under ThreadSanitizer"
+cmake --preset tsan
+cmake --build --preset tsan
+ctest --preset tsan
 
 echo "== Fuzzing, ${QUISTRAL_FUZZ_SECONDS:-60} s a target"
 cmake --build --preset fuzz

@@ -80,6 +80,9 @@ PrintResult Print(PrintTask& task) {
   // Through QByteArray, which measures the C string in Qt's own library: the module then
   // calls no C string function that the hardening checks would find unprotected.
   task.server = QString::fromUtf8(QByteArray(cupsServer()));
+  if (!task.server.startsWith(QLatin1Char('/')) && ippPort() != 631) {
+    task.server += QStringLiteral(":%1").arg(ippPort());  // named as the user set it
+  }
   task.serverNamed.store(true, std::memory_order_release);
   const auto left =
       std::chrono::duration_cast<std::chrono::milliseconds>(task.deadline - Clock::now());

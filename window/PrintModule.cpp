@@ -43,8 +43,10 @@ PrintOutcome PrintModule::Print(const QImage& page, const QString& jobTitle, Mod
     if (print_ == nullptr) return {PrintResult::Failed, {}};
   }
   auto task = std::make_shared<PrintTask>();
-  task->page = page.copy();  // the worker's own pixels, shared with nothing on this thread
-  task->title = jobTitle;
+  // Copies of their own, not shares of this thread's: Qt counts the sharing inside its
+  // own library, where the worker's last release would free this thread's data.
+  task->page = page.copy();
+  task->title = QString(jobTitle.constData(), jobTitle.size());
   task->deadline = std::chrono::steady_clock::now() + timing_.bound;
   std::thread([task, print = print_] { print(*task); }).detach();
 
