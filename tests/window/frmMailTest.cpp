@@ -351,7 +351,8 @@ class frmMailTest : public QObject {
       for (const qreal points : {9.75, 16.0, 24.0, 36.0, 72.0}) {
         for (const char* price :
              {"1.25", "134.97", "1234567.89", "922337203685477.5807", "-922337203685477.5808"}) {
-          QTest::addRow("%s %g pt %s", locale, points, price) << locale << points << price;
+          const QString name = QString("%1 %2 pt %3").arg(locale).arg(points).arg(price);
+          QTest::newRow(qPrintable(name)) << locale << points << price;
         }
       }
     }
