@@ -35,9 +35,11 @@ class DesktopFontTest : public QObject {
   /// Where a caption's text is drawn, in its group's coordinates.
   static QRect CaptionText(const QLabel& caption) {
     const QString text = QString(caption.text()).remove('&');
-    const int alignment = QStyle::visualAlignment(caption.layoutDirection(), caption.alignment());
+    const Qt::Alignment alignment =
+        QStyle::visualAlignment(caption.layoutDirection(), caption.alignment());
     return caption.style()
-        ->itemTextRect(caption.fontMetrics(), caption.contentsRect(), alignment, true, text)
+        ->itemTextRect(caption.fontMetrics(), caption.contentsRect(), static_cast<int>(alignment),
+                       true, text)
         .translated(caption.pos());
   }
 
