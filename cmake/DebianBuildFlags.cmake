@@ -18,6 +18,11 @@ quistral_debian_flags(CPPFLAGS cppflags)
 quistral_debian_flags(CXXFLAGS cxxflags)
 quistral_debian_flags(LDFLAGS ldflags)
 add_compile_options(${cppflags} ${cxxflags})
+# In a release, the source and build folders are named as "." wherever the compiler would
+# record them (file names in assertions and debug information), as Debian's own flag does,
+# so the package does not depend on where it was built.
+add_compile_options($<$<CONFIG:Release,MinSizeRel>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>
+                    $<$<CONFIG:Release,MinSizeRel>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=.>)
 add_link_options(${ldflags})
 message(STATUS "Debian build flags: ${cppflags} ${cxxflags} | ${ldflags}")
 # PIE for the program as well as its libraries, whatever the compiler's default.

@@ -11,6 +11,9 @@ at a time, and shows the amount due, the sales tax, shipping and handling\n\
 by weight, and the total, as currency in the user's locale. The order\n\
 window can be printed.")
 set(CPACK_STRIP_FILES ON)
+# Folders as Debian makes them, whatever the umask of whoever builds the package.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)

@@ -29,8 +29,9 @@ TEST_PACKAGES=(
   desktop-file-utils appstream x11-utils
   # The screen reader, with the accessibility bus and a private D-Bus session to run it on.
   orca at-spi2-core dbus-daemon
-  # Debian's judges of a package and of a hardened program, and man to read the manual page.
-  lintian devscripts man-db
+  # Debian's judges of a package and of a hardened program, and man to read the manual page;
+  # diffoscope, which says how two builds of the package differ.
+  lintian devscripts man-db diffoscope-minimal
   # A Wayland compositor with a headless backend, Qt's Wayland platform, and Qt's own
   # translations, which the package depends on or recommends.
   weston qt6-wayland qt6-translations-l10n

@@ -2,7 +2,8 @@
 # Installs what is missing, checks formatting, builds everything and runs every test: then
 # the static checks, every test again under the sanitizers, the window's and its printing's
 # under ThreadSanitizer, the fuzz targets, and the other
-# builds people make (release with g++ and clang++, the core alone), and last the README's
+# builds people make (release with g++ and clang++, the core alone), the package built twice
+# and compared, and last the README's
 # run and package commands as it gives them. Each build is a preset
 # of CMakePresets.json, built in build/<preset>.
 set -euo pipefail
@@ -56,6 +57,9 @@ for preset in release release-clang core; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+echo "== The package, built twice from two folders, alike to the byte"
+tests/package/reproducible.sh .
 
 echo "== The README's commands, as a newcomer runs them"
 tests/readme/run-readme-commands.sh .
