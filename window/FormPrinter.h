@@ -20,6 +20,8 @@ enum class PrintResult {
   Cancelled,
   /// The page could not be made, or the printer or its server refused the job.
   Failed,
+  /// The print module could not be loaded: there is nothing to print with.
+  Unavailable,
 };
 
 /// One print, handed from the window to the print module's worker thread. The worker owns

@@ -40,7 +40,11 @@ PrintOutcome PrintModule::Print(const QImage& page, const QString& jobTitle, Mod
                                 QWidget& owner) {
   if (print_ == nullptr) {
     print_ = reinterpret_cast<decltype(print_)>(library_.resolve(kPrintPageSymbol));
-    if (print_ == nullptr) return {PrintResult::Failed, {}};
+    if (print_ == nullptr) {
+      // The reason is for whoever installed the program; the user is told printing is out.
+      qWarning("quistral: printing is not available: %s", qPrintable(library_.errorString()));
+      return {PrintResult::Unavailable, {}};
+    }
   }
   auto task = std::make_shared<PrintTask>();
   // Copies of their own, not shares of this thread's: Qt counts the sharing inside its

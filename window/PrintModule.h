@@ -40,7 +40,8 @@ class PrintModule {
   /// Prints `page` on the default printer and waits for the print system, within the
   /// timing's bound. Meanwhile the window goes on painting and answering, but takes no
   /// input; after the notice delay a "Printing…" notice, owned by `owner` and run through
-  /// `modals`, offers Cancel. A module that cannot be loaded is a failure like any other.
+  /// `modals`, offers Cancel. A module that cannot be loaded is Unavailable, with
+  /// the loader's reason on the standard error stream.
   PrintOutcome Print(const QImage& page, const QString& jobTitle, ModalRunner& modals,
                      QWidget& owner);
 

@@ -12,6 +12,15 @@ struct WindowMessages {
   /// Shown when a command is stopped by a number out of range; nothing has changed then.
   static constexpr std::string_view kOverflowPrompt =
       "Overflow: a number is too large for this order. Nothing was changed.";
+  /// Shown when a command fails for any other reason (the locale's data, memory); the
+  /// commands change nothing before they can fail. What went wrong follows it.
+  static constexpr std::string_view kCommandFailedPrompt =
+      "The command could not be completed. Nothing was changed.";
+  /// Print Form when the print module could not be loaded; the loader's reason goes to
+  /// the standard error stream.
+  static constexpr std::string_view kPrintUnavailablePrompt =
+      "Printing is not available: a part of Quistral that printing needs could not be "
+      "loaded.";
   /// Print Form with no default printer; the order on screen is kept either way.
   static constexpr std::string_view kNoPrinterPrompt =
       "No printer is installed. Add a printer, then choose Print Form again.";

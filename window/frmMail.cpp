@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 #include "order/OrderCommands.h"
@@ -108,6 +109,9 @@ void frmMail::mnuFilePrintClick() {
     case PrintResult::NoPrinter:
       ShowWindowMessage(FromUtf8(WindowMessages::kNoPrinterPrompt));
       return;
+    case PrintResult::Unavailable:
+      ShowWindowMessage(FromUtf8(WindowMessages::kPrintUnavailablePrompt));
+      return;
     case PrintResult::NotAnswered:
       ShowWindowMessage(FromUtf8(WindowMessages::kNoAnswerPrompt).arg(detail));
       return;
@@ -173,6 +177,10 @@ void frmMail::RunOrderCommand(Command command) {
   } catch (const order::Overflow&) {
     // The commands change nothing before they can fail, so the order on screen is intact.
     ShowMessage(WindowMessages::kOverflowPrompt, WindowMessages::kTitle, MessageIcon::Exclamation);
+  } catch (const std::exception& failure) {
+    // No exception may leave a Qt slot: the program would end, and the order with it.
+    ShowWindowMessage(FromUtf8(WindowMessages::kCommandFailedPrompt),
+                      QString::fromLocal8Bit(failure.what()));
   }
   // Once for the command's four figures, rather than once for each.
   if (std::exchange(figuresChanged_, false)) RefitSummary();

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 
 #include "AnsweringModalRunner.h"
 #include "FormUser.h"
@@ -571,13 +573,41 @@ class frmMailTest : public QObject {
     QCOMPARE(Figures(), figures);
   }
 
-  void printModuleIsFoundAsTheProgramFindsItAndItsAbsenceIsAFailedPrint() {
+  void printModuleIsFoundAsTheProgramFindsItAndItsAbsenceIsSaid() {
     const QImage page = PrintModule::PageImage(*form_->centralWidget());
     QCOMPARE(PrintModule().Print(page, "Quistral", *modals_, *form_).result,
              PrintResult::NoPrinter);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("printing is not available: .*no-such-module"));
     QCOMPARE(PrintModule("no-such-module.so", {}).Print(page, "Quistral", *modals_, *form_).result,
-             PrintResult::Failed);
+             PrintResult::Unavailable);
     QVERIFY(modals_->shown.empty());
+  }
+
+  void aCommandThatFailsOtherwiseIsReportedAndTheOrderKept() {
+    // As when the locale's data cannot be had: the command stops, the program goes on.
+    form_ = std::make_unique<frmMail>(*modals_, []() -> const order::LocaleServices& {
+      throw std::runtime_error("no locale data");
+    });
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    Fill(Qt::Key_N, "Ann");
+    Fill(Qt::Key_D, "Cup");
+    Fill(Qt::Key_Q, "1");
+    const QStringList fields = Fields();
+    for (const Qt::Key command : {Qt::Key_N, Qt::Key_S}) {
+      if (command == Qt::Key_N)
+        Choose(Qt::Key_E, Qt::Key_N);
+      else
+        Summary();
+      QCOMPARE(modals_->shown.size(), std::size_t{command == Qt::Key_N ? 1U : 2U});
+      QCOMPARE(modals_->shown.back().text,
+               QString::fromUtf8(WindowMessages::kCommandFailedPrompt.data(),
+                                 WindowMessages::kCommandFailedPrompt.size()));
+      QCOMPARE(modals_->shown.back().icon, QMessageBox::Warning);
+      QCOMPARE(Fields(), fields);
+    }
+    QVERIFY(form_->isVisible());
   }
 
   void aPrintServerThatNeverAnswersFreezesNothingAndIsNamed() {
