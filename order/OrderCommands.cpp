@@ -5,6 +5,7 @@
 
 #include "order/LocaleServices.h"
 #include "order/NumericText.h"
+#include "order/Overflow.h"
 
 namespace order {
 namespace {
@@ -37,9 +38,21 @@ void mnuEditNext(OrderFormView& view, OrderLedger& ledger, const LocaleServices&
     }
   }
   const NumberSymbols& symbols = locale.Symbols();
-  const std::int16_t quantity = QuantityFromText(view.GetText(OrderField::Quantity), symbols);
-  const Currency weight = CurrencyFromText(view.GetText(OrderField::Weight), symbols);
-  const Currency price = CurrencyFromText(view.GetText(OrderField::Price), symbols);
+  // A value out of its range is named as a refused one is: the focus goes to its field.
+  const auto read = [&view](OrderField field, auto reader) {
+    try {
+      return reader(view.GetText(field));
+    } catch (const Overflow&) {
+      view.SetFocus(field);
+      throw;
+    }
+  };
+  const std::int16_t quantity = read(OrderField::Quantity, [&](const std::string& text) {
+    return QuantityFromText(text, symbols);
+  });
+  const auto amount = [&](const std::string& text) { return CurrencyFromText(text, symbols); };
+  const Currency weight = read(OrderField::Weight, amount);
+  const Currency price = read(OrderField::Price, amount);
   ledger.AddItem(quantity, weight, price);
   for (const OrderField field : kItemFields) view.SetText(field, "");
   view.SetFocus(OrderField::Description);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <limits>
 #include <span>
 #include <type_traits>
 #include <variant>
@@ -35,8 +36,12 @@ QWidget* MakeControl(const ControlRow& row, QWidget& parent) {
       return new FormGroupBox(caption, &parent);
     case ControlKind::Caption:
       return new QLabel(caption, &parent);
-    case ControlKind::TextBox:
-      return new QLineEdit(&parent);
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(&parent);
+      // Qt's default stops typing at 32,767 characters; the form sets no limit of its own.
+      box->setMaxLength(std::numeric_limits<int>::max());
+      return box;
+    }
     case ControlKind::Figure: {
       auto* label = new FigureLabel(&parent);
       label->setFrameStyle(QFrame::Box | QFrame::Plain);

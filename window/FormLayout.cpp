@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <variant>
 
 namespace window {
 namespace {
@@ -67,6 +69,47 @@ constexpr std::array<MenuRow, 12> kMenus{{
   {R::Command,   "mnuHelpAbout",     "&About",       M::About},
 }};
 // clang-format on
+
+/// What the builder relies on: each row's kind is its identity's (a group box is a Group, a
+/// text box an OrderField, a figure a SummaryLabel, a caption either); group boxes come
+/// first; every field and figure is there once, with one caption.
+consteval bool TableIsWellFormed() {
+  std::array<int, order::kOrderFields.size()> textBoxes{};
+  std::array<int, order::kOrderFields.size()> fieldCaptions{};
+  std::array<int, order::kSummaryLabels.size()> figures{};
+  std::array<int, order::kSummaryLabels.size()> figureCaptions{};
+  bool pastGroups = false;
+  for (const ControlRow& row : kControls) {
+    if (std::holds_alternative<Group>(row.id)) {
+      if (row.kind != K::GroupBox || row.group || pastGroups) return false;
+      continue;
+    }
+    pastGroups = true;
+    if (!row.group) return false;
+    if (const F* field = std::get_if<F>(&row.id)) {
+      auto& count = row.kind == K::TextBox ? textBoxes : fieldCaptions;
+      if (row.kind != K::TextBox && row.kind != K::Caption) return false;
+      ++count.at(static_cast<std::size_t>(*field));
+    } else {
+      const S label = std::get<S>(row.id);
+      auto& count = row.kind == K::Figure ? figures : figureCaptions;
+      if (row.kind != K::Figure && row.kind != K::Caption) return false;
+      ++count.at(static_cast<std::size_t>(label));
+    }
+  }
+  for (const auto* counts : {&textBoxes, &fieldCaptions}) {
+    for (const int n : *counts) {
+      if (n != 1) return false;
+    }
+  }
+  for (const auto* counts : {&figures, &figureCaptions}) {
+    for (const int n : *counts) {
+      if (n != 1) return false;
+    }
+  }
+  return true;
+}
+static_assert(TableIsWellFormed(), "a control row whose kind does not match what it stands for");
 
 int EdgeToPixels(int twips, qreal dotsPerInch) {
   return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));

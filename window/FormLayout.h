@@ -23,11 +23,13 @@ struct TwipsRect {
 enum class ControlKind { GroupBox, Caption, TextBox, Figure };
 
 enum class Group { Customer, Item, Summary };
-inline constexpr std::size_t kGroupCount = 3;
+/// How many groups there are: one more than the last.
+inline constexpr std::size_t kGroupCount = static_cast<std::size_t>(Group::Summary) + 1;
 
 /// The menu entries that start a command.
 enum class MenuCommand { PrintForm, Summary, Exit, NextItem, NextOrder, Font, Color, About };
-inline constexpr std::size_t kMenuCommandCount = 8;
+/// How many commands there are: one more than the last.
+inline constexpr std::size_t kMenuCommandCount = static_cast<std::size_t>(MenuCommand::About) + 1;
 
 /// What a control stands for. A caption stands for the text box or figure it names: the
 /// text box takes its access key, and both take their accessible text from it.

@@ -36,11 +36,6 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-const std::array<void (frmMail::*)(), kMenuCommandCount> frmMail::kHandlers{
-    &frmMail::mnuFilePrintClick, &frmMail::mnuFileSummaryClick,   &frmMail::mnuFileExitClick,
-    &frmMail::mnuEditNextClick,  &frmMail::mnuEditNextOrderClick, &frmMail::mnuEditFontClick,
-    &frmMail::mnuEditColorClick, &frmMail::mnuHelpAboutClick};
-
 frmMail::frmMail(ModalRunner& modals, LocaleSource locale, PrintTiming printing, QWidget* parent)
     : QMainWindow(parent),
       modals_(modals),
@@ -64,7 +59,7 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, PrintTiming printing,
 
   for (std::size_t command = 0; command < kMenuCommandCount; ++command) {
     connect(controls_.commands.items.at(command), &QAction::triggered, this,
-            [this, handler = kHandlers.at(command)] { (this->*handler)(); });
+            [this, command] { Run(static_cast<MenuCommand>(command)); });
   }
   screenReader_ = std::make_unique<ScreenReaderSupport>(controls_);
   summaryFit_ = std::make_unique<SummaryFit>(controls_, *client);
@@ -95,6 +90,27 @@ void frmMail::FollowDesktopFont() {
   figures.setPointSizeF(figures.pointSizeF() * factor);
   summaryFit_->Redesign(figures);
   summaryFit_->Refit(room);
+}
+
+void frmMail::Run(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::PrintForm:
+      return mnuFilePrintClick();
+    case MenuCommand::Summary:
+      return mnuFileSummaryClick();
+    case MenuCommand::Exit:
+      return mnuFileExitClick();
+    case MenuCommand::NextItem:
+      return mnuEditNextClick();
+    case MenuCommand::NextOrder:
+      return mnuEditNextOrderClick();
+    case MenuCommand::Font:
+      return mnuEditFontClick();
+    case MenuCommand::Color:
+      return mnuEditColorClick();
+    case MenuCommand::About:
+      return mnuHelpAboutClick();
+  }
 }
 
 void frmMail::mnuFilePrintClick() {

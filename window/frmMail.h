@@ -59,8 +59,8 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   void mnuEditColorClick();
   void mnuHelpAboutClick();
 
-  /// Each menu command's handler, in the order of MenuCommand.
-  static const std::array<void (frmMail::*)(), kMenuCommandCount> kHandlers;
+  /// Runs a menu command's handler; the compiler checks that every command has one.
+  void Run(MenuCommand command);
 
   /// Runs one order command; an Overflow is reported, and the program carries on.
   template <typename Command>

@@ -49,7 +49,13 @@ class AnsweringModalRunner : public ModalRunner {
       answers.front()(dialog);
       answers.pop_front();
     }
-    if (dialog.isVisible()) dialog.reject();
+    // An answer that leaves the dialog up is a key the dialog ignored: the test fails, and
+    // the dialog is closed so that the test can end.
+    if (dialog.isVisible()) {
+      QTest::qFail(qPrintable("the answer left \"" + dialog.windowTitle() + "\" open"), __FILE__,
+                   __LINE__);
+      dialog.reject();
+    }
     // And back to the window once it has gone, as a desktop's window manager does, before
     // the test types on.
     if (QWidget* owner = dialog.parentWidget()) {
