@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks formatting, builds everything and runs every test: then
-# the static checks, every test again under the sanitizers, the window's and its printing's
-# under ThreadSanitizer, the fuzz targets, and the other
-# builds people make (release with g++ and clang++, the core alone), the package built twice
-# and compared, and last the README's
-# run and package commands as it gives them. Each build is a preset
-# of CMakePresets.json, built in build/<preset>.
+# Installs what is missing, checks formatting, builds everything and runs every test; then
+# the static checks, every test again under AddressSanitizer, the window and its printing
+# under ThreadSanitizer, the fuzz targets, the other builds people make (release with g++
+# and clang++, the core alone), the package built twice and compared, and last the README's
+# run and package commands as it gives them. Each build is a preset of CMakePresets.json,
+# built in build/<preset>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
