@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/DesktopSession.h"
+#include "app/EnvironmentLocale.h"
 #include "app/PlatformStart.h"
 #include "order/LocaleServices.h"
 #include "window/ModalRunner.h"
@@ -26,7 +27,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::installTranslator(&qtTranslations);
   }
   window::ExecModalRunner modals;
-  window::frmMail form(modals, &order::LocaleServices::ForEnvironment);
+  window::frmMail form(modals, app::EnvironmentLocaleOnFirstUse());
   form.show();
   return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QTranslator>
 
 #include "ShowAndSignal.h"
+#include "app/EnvironmentLocale.h"
 #include "app/PlatformStart.h"
 #include "order/LocaleServices.h"
 #include "window/ModalRunner.h"
@@ -19,6 +20,6 @@ int main(int argc, char* argv[]) {
     QCoreApplication::installTranslator(&qtTranslations);
   }
   window::ExecModalRunner modals;
-  window::frmMail form(modals, &order::LocaleServices::ForEnvironment);
+  window::frmMail form(modals, app::EnvironmentLocaleOnFirstUse());
   return ShowAndSignal(form);
 }

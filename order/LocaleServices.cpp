@@ -157,8 +157,4 @@ std::string FormatCurrency(Currency value) {
   return LocaleServices::ForEnvironment().FormatCurrency(value);
 }
 
-std::string FormatCurrency(Currency value, const LocaleServices& locale) {
-  return locale.FormatCurrency(value);
-}
-
 }  // namespace order

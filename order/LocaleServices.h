@@ -42,6 +42,5 @@ class LocaleServices {
 
 /// FormatCurrency in the user's currency locale (LC_MONETARY).
 std::string FormatCurrency(Currency value);
-std::string FormatCurrency(Currency value, const LocaleServices& locale);
 
 }  // namespace order

@@ -84,7 +84,7 @@ TEST_F(OrderCommandsTest, AcceptedItemIsAddedAndItsFieldsCleared) {
   view.logging = true;
   mnuEditNext(view, ledger, us);
   EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(ledger.Totals().mcurAmountDue, Currency::FromDouble(13.5));
+  EXPECT_EQ(ledger.Totals().mcurAmountDue, Currency::FromCount(135'000));
   EXPECT_EQ(ledger.Totals().mcurTotalWeight, Currency::FromInteger(6));
   EXPECT_EQ(view.log, (std::vector<std::string>{"text 5", "text 6", "text 7", "text 8"}));
   EXPECT_EQ(view.focus, OrderField::Description);
