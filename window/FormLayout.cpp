@@ -1,8 +1,8 @@
 #include "window/FormLayout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <initializer_list>
 #include <variant>
 
 namespace window {
@@ -97,17 +97,10 @@ consteval bool TableIsWellFormed() {
       ++count.at(static_cast<std::size_t>(label));
     }
   }
-  for (const auto* counts : {&textBoxes, &fieldCaptions}) {
-    for (const int n : *counts) {
-      if (n != 1) return false;
-    }
-  }
-  for (const auto* counts : {&figures, &figureCaptions}) {
-    for (const int n : *counts) {
-      if (n != 1) return false;
-    }
-  }
-  return true;
+  const auto once = [](const auto& counts) {
+    return std::ranges::all_of(counts, [](int n) { return n == 1; });
+  };
+  return once(textBoxes) && once(fieldCaptions) && once(figures) && once(figureCaptions);
 }
 static_assert(TableIsWellFormed(), "a control row whose kind does not match what it stands for");
 
