@@ -29,28 +29,19 @@ Qt::Alignment Mirrored(Qt::Alignment horizontal) {
   return horizontal;
 }
 
-QWidget* MakeControl(const ControlRow& row, QWidget& parent) {
-  const QString caption = QString::fromUtf8(row.caption);
-  switch (row.kind) {
-    case ControlKind::GroupBox:
-      return new FormGroupBox(caption, &parent);
-    case ControlKind::Caption:
-      return new QLabel(caption, &parent);
-    case ControlKind::TextBox: {
-      auto* box = new QLineEdit(&parent);
-      // Qt's default stops typing at 32,767 characters; the form sets no limit of its own.
-      box->setMaxLength(std::numeric_limits<int>::max());
-      return box;
-    }
-    case ControlKind::Figure: {
-      auto* label = new FigureLabel(&parent);
-      label->setFrameStyle(QFrame::Box | QFrame::Plain);
-      label->setLineWidth(1);
-      label->setFont(FigureFont());
-      return label;
-    }
-  }
-  return nullptr;
+QLineEdit* MakeTextBox(QWidget& parent) {
+  auto* box = new QLineEdit(&parent);
+  // Qt's default stops typing at 32,767 characters; the form sets no limit of its own.
+  box->setMaxLength(std::numeric_limits<int>::max());
+  return box;
+}
+
+FigureLabel* MakeFigure(QWidget& parent) {
+  auto* label = new FigureLabel(&parent);
+  label->setFrameStyle(QFrame::Box | QFrame::Plain);
+  label->setLineWidth(1);
+  label->setFont(FigureFont());
+  return label;
 }
 
 void BuildMenus(QMenuBar& menuBar, FormWidgets& widgets) {
@@ -115,27 +106,33 @@ FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch) {
   // The table lists group boxes first, so every control's parent exists when it is made.
   for (const ControlRow& row : FormControls()) {
     QWidget* parent = row.group ? widgets.groups[*row.group] : &client;
-    QWidget* made = MakeControl(row, *parent);
-    made->setObjectName(QString::fromUtf8(row.name));
-    widgets.byRow.push_back(made);
-    const auto record = [&](auto id) {
+    const QString caption = QString::fromUtf8(row.caption);
+    // Each control is made as the type its identity calls for and recorded as that type;
+    // the table's check at compile time holds each row's kind to its identity.
+    const auto make = [&](auto id) -> QWidget* {
       using Id = decltype(id);
+      constexpr bool isField = std::is_same_v<Id, order::OrderField>;
       if constexpr (std::is_same_v<Id, Group>) {
-        widgets.groups[id] = static_cast<QGroupBox*>(made);
-      } else if constexpr (std::is_same_v<Id, order::OrderField>) {
-        if (row.kind == ControlKind::Caption) {
-          fieldCaptions[id] = static_cast<QLabel*>(made);
-        } else {
-          widgets.textBoxes[id] = static_cast<QLineEdit*>(made);
-          focusable.emplace_back(row.tabIndex, made);
-        }
+        return widgets.groups[id] = new FormGroupBox(caption, parent);
       } else if (row.kind == ControlKind::Caption) {
-        widgets.figureCaptions[id] = static_cast<QLabel*>(made);
+        auto* label = new QLabel(caption, parent);
+        if constexpr (isField) {
+          fieldCaptions[id] = label;
+        } else {
+          widgets.figureCaptions[id] = label;
+        }
+        return label;
+      } else if constexpr (isField) {
+        widgets.textBoxes[id] = MakeTextBox(*parent);
+        focusable.emplace_back(row.tabIndex, widgets.textBoxes[id]);
+        return widgets.textBoxes[id];
       } else {
-        widgets.figures[id] = static_cast<FigureLabel*>(made);
+        return widgets.figures[id] = MakeFigure(*parent);
       }
     };
-    std::visit(record, row.id);
+    QWidget* made = std::visit(make, row.id);
+    made->setObjectName(QString::fromUtf8(row.name));
+    widgets.byRow.push_back(made);
   }
 
   for (const order::OrderField field : order::kOrderFields) {

@@ -1,4 +1,4 @@
-#include "window/FormPrinter.h"
+#include "window/PrintInterface.h"
 
 #include <cups/cups.h>
 

@@ -39,7 +39,7 @@ QImage PrintModule::PageImage(QWidget& form) {
 PrintOutcome PrintModule::Print(const QImage& page, const QString& jobTitle, ModalRunner& modals,
                                 QWidget& owner) {
   if (print_ == nullptr) {
-    print_ = reinterpret_cast<decltype(print_)>(library_.resolve(kPrintPageSymbol));
+    print_ = reinterpret_cast<PrintPageFunction>(library_.resolve(kPrintPageSymbol));
     if (print_ == nullptr) {
       // The reason is for whoever installed the program; the user is told printing is out.
       qWarning("quistral: printing is not available: %s", qPrintable(library_.errorString()));

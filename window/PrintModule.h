@@ -2,9 +2,9 @@
 
 #include <QLibrary>
 #include <QString>
-#include <chrono>
 
-#include "window/FormPrinter.h"
+#include "window/PrintInterface.h"
+#include "window/PrintTiming.h"
 
 class QImage;
 class QWidget;
@@ -12,13 +12,6 @@ class QWidget;
 namespace window {
 
 class ModalRunner;
-
-/// How long Print Form waits before it says it is printing, and how long the print system
-/// has in all, about as long as a person would wait.
-struct PrintTiming {
-  std::chrono::milliseconds notice{500};
-  std::chrono::milliseconds bound{10'000};
-};
 
 /// What a print came to, with what the message about it needs: the print server's name,
 /// or the reason it gave.
@@ -52,7 +45,7 @@ class PrintModule {
 
  private:
   QLibrary library_;
-  decltype(&QuistralPrintPage) print_ = nullptr;
+  PrintPageFunction print_ = nullptr;
   PrintTiming timing_;
 };
 

@@ -19,6 +19,7 @@
 #include "window/FigureLabel.h"
 #include "window/FontFactor.h"
 #include "window/ModalRunner.h"
+#include "window/PrintModule.h"
 #include "window/ScreenReaderSupport.h"
 #include "window/SummaryFit.h"
 #include "window/WindowMessages.h"
@@ -41,7 +42,7 @@ frmMail::frmMail(ModalRunner& modals, LocaleSource locale, PrintTiming printing,
       modals_(modals),
       locale_(std::move(locale)),
       dlgCommon_(modals),
-      printModule_(printing) {
+      printModule_(std::make_unique<PrintModule>(printing)) {
   setObjectName(QStringLiteral("frmMail"));
   setWindowTitle(QStringLiteral("Quistral"));
   // The same drawing the desktop's menu shows; the window's dialogs take it from here.
@@ -116,7 +117,7 @@ void frmMail::Run(MenuCommand command) {
 void frmMail::mnuFilePrintClick() {
   // Drawn here, on the window's thread, as the form is shown; printed on a worker.
   const PrintOutcome outcome =
-      printModule_.Print(PrintModule::PageImage(*centralWidget()), windowTitle(), modals_, *this);
+      printModule_->Print(PrintModule::PageImage(*centralWidget()), windowTitle(), modals_, *this);
   const QString& detail = outcome.detail;
   switch (outcome.result) {
     case PrintResult::Queued:

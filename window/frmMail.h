@@ -10,7 +10,7 @@
 #include "order/OrderFormView.h"
 #include "order/OrderLedger.h"
 #include "window/FormBuilder.h"
-#include "window/PrintModule.h"
+#include "window/PrintTiming.h"
 #include "window/dlgCommon.h"
 
 namespace order {
@@ -20,6 +20,7 @@ class LocaleServices;
 namespace window {
 
 class ModalRunner;
+class PrintModule;
 class ScreenReaderSupport;
 class SummaryFit;
 
@@ -85,7 +86,9 @@ class frmMail : public QMainWindow, private order::OrderFormView {
   LocaleSource locale_;
   order::OrderLedger ledger_;
   dlgCommon dlgCommon_;
-  PrintModule printModule_;
+  /// Behind a pointer, so that the module loader stays out of everything that includes
+  /// the window.
+  std::unique_ptr<PrintModule> printModule_;
   FormWidgets controls_;
   std::unique_ptr<ScreenReaderSupport> screenReader_;
   std::unique_ptr<SummaryFit> summaryFit_;

@@ -147,19 +147,19 @@ class FormPrintTest : public QObject {
       Fill(Qt::Key_T, "1 Main St");
       Fill(Qt::Key_C, "Fresno");
       Fill(Qt::Key_A, "CA");
-      Item("Teapot", "2", "3", price);
-      Summary();
+      USER_STEP(Item("Teapot", "2", "3", price));
+      USER_STEP(Summary());
       modals_->answers.emplace_back([points](QDialog& dialog) {
         dynamic_cast<QFontDialog&>(dialog).setCurrentFont(
             QFont("DejaVu Serif", points, QFont::Bold));
         Press(Qt::Key_Return);
       });
-      Choose(Qt::Key_E, Qt::Key_F);
+      USER_STEP(Choose(Qt::Key_E, Qt::Key_F));
       modals_->answers.emplace_back([](QDialog& dialog) {
         dynamic_cast<QColorDialog&>(dialog).setCurrentColor(QColor("#1a5fb4"));
         Press(Qt::Key_Return);
       });
-      Choose(Qt::Key_E, Qt::Key_R);
+      USER_STEP(Choose(Qt::Key_E, Qt::Key_R));
     }
     QCOMPARE(FormReader(*form_).Figures(), figures);
     const QImage shown = Grey(*form_->centralWidget());
@@ -168,7 +168,7 @@ class FormPrintTest : public QObject {
 
     QElapsedTimer busy;
     busy.start();
-    PrintForm();
+    USER_STEP(PrintForm());
     // For the README: how long the window is busy handing the page over.
     qInfo("Print Form took %lld ms", busy.elapsed());
     QCOMPARE(modals_->shown.size(), std::size_t{filled ? 2U : 0U});
@@ -215,13 +215,13 @@ class FormPrintTest : public QObject {
 
   void aRefusedJobIsReportedAndTheOrderKept() {
     Fill(Qt::Key_N, "Ann Smith");
-    Item("Teapot", "2", "3", "10");
-    Summary();
+    USER_STEP(Item("Teapot", "2", "3", "10"));
+    USER_STEP(Summary());
     const QStringList fields = FormReader(*form_).Fields();
     const QStringList figures = FormReader(*form_).Figures();
     QVERIFY(Run("cupsreject", {printer_}));
 
-    PrintForm();
+    USER_STEP(PrintForm());
     QCOMPARE(modals_->shown.size(), std::size_t{1});
     const auto& message = modals_->shown.front();
     QCOMPARE(message.title, QString("Quistral"));

@@ -25,27 +25,37 @@ inline void Fill(Qt::Key accessKey, const QString& text) {
   Type(text);
 }
 
+/// Ends the test at a step that failed, as QVERIFY does: the step has recorded why. Each
+/// step returns whether it did what it should, and the compiler insists it is looked at.
+#define USER_STEP(step)  \
+  do {                   \
+    if (!(step)) return; \
+  } while (false)
+
 /// Opens a menu with Alt+letter and chooses an entry with its letter.
-inline void Choose(Qt::Key menuKey, Qt::Key entryKey) {
+[[nodiscard]] inline bool Choose(Qt::Key menuKey, Qt::Key entryKey) {
   Press(menuKey, Qt::AltModifier);
-  QVERIFY2(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr,
-           "the menu did not open");
+  if (!QTest::qVerify(qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr, "menu",
+                      "the menu did not open", __FILE__, __LINE__)) {
+    return false;
+  }
   Press(entryKey);
-  QVERIFY(QApplication::activePopupWidget() == nullptr);
+  return QTest::qVerify(QApplication::activePopupWidget() == nullptr, "entry",
+                        "the menu stayed open: no entry has that letter", __FILE__, __LINE__);
 }
 
-inline void Item(const QString& description, const QString& quantity, const QString& weight,
-                 const QString& price) {
+[[nodiscard]] inline bool Item(const QString& description, const QString& quantity,
+                               const QString& weight, const QString& price) {
   Fill(Qt::Key_D, description);
   Fill(Qt::Key_Q, quantity);
   Fill(Qt::Key_W, weight);
   Fill(Qt::Key_R, price);
-  Choose(Qt::Key_E, Qt::Key_N);
+  return Choose(Qt::Key_E, Qt::Key_N);
 }
 
-inline void Summary() { Choose(Qt::Key_F, Qt::Key_S); }
-inline void NextOrder() { Choose(Qt::Key_E, Qt::Key_O); }
-inline void PrintForm() { Choose(Qt::Key_F, Qt::Key_P); }
+[[nodiscard]] inline bool Summary() { return Choose(Qt::Key_F, Qt::Key_S); }
+[[nodiscard]] inline bool NextOrder() { return Choose(Qt::Key_E, Qt::Key_O); }
+[[nodiscard]] inline bool PrintForm() { return Choose(Qt::Key_F, Qt::Key_P); }
 
 inline QString Focused() {
   QWidget* focus = QApplication::focusWidget();

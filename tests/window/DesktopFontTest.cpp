@@ -124,8 +124,8 @@ class DesktopFontTest : public QObject {
     const std::unique_ptr<frmMail> form = NewForm(modals_, us_);
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
     Type("Ann Smith");
-    Item("Teapot", "2", "3", "10");
-    Summary();
+    USER_STEP(Item("Teapot", "2", "3", "10"));
+    USER_STEP(Summary());
     const FormReader reader(*form);
     const QStringList fields = reader.Fields();
     const QStringList figures = reader.Figures();

@@ -24,6 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "AnsweringModalRunner.h"
@@ -82,9 +83,9 @@ class frmMailTest : public QObject {
   QStringList Figures() const { return FormReader(*form_).Figures(); }
   QStringList Fields() const { return FormReader(*form_).Fields(); }
 
-  /// Edit › Font, choosing DejaVu Sans at that size; returns the size the chooser took
-  /// (it offers whole points).
-  qreal ChooseFigureFont(qreal points) {
+  /// Edit › Font, choosing DejaVu Sans at that size; gives the size the chooser took (it
+  /// offers whole points), or nothing where the menu failed.
+  [[nodiscard]] std::optional<qreal> ChooseFigureFont(qreal points) {
     qreal taken = 0;
     modals_->answers.emplace_back([points, &taken](QDialog& dialog) {
       QFont font("DejaVu Sans");
@@ -94,7 +95,7 @@ class frmMailTest : public QObject {
       taken = chooser.currentFont().pointSizeF();
       Press(Qt::Key_Return);
     });
-    Choose(Qt::Key_E, Qt::Key_F);
+    if (!Choose(Qt::Key_E, Qt::Key_F)) return std::nullopt;
     return taken;
   }
 
@@ -210,19 +211,19 @@ class frmMailTest : public QObject {
     Press(Qt::Key_Tab);
     Type("93650");
 
-    Item("Teapot", "2", "3", "10");
+    USER_STEP(Item("Teapot", "2", "3", "10"));
     QCOMPARE(Fields().mid(5), QStringList(4, QString()));
     QCOMPARE(Focused(), QString("txtDescription"));
     QCOMPARE(Figures(), QStringList(4, QString()));
 
-    Summary();
+    USER_STEP(Summary());
     QCOMPARE(Figures(), (QStringList{"$20.00", "$1.60", "$2.50", "$24.10"}));
     QCOMPARE(Focused(), QString("txtDescription"));
 
     // Items can follow a summary; the figures wait for the next one.
-    Item("Cups", "1", "4", "5.5");
+    USER_STEP(Item("Cups", "1", "4", "5.5"));
     QCOMPARE(Figures(), (QStringList{"$20.00", "$1.60", "$2.50", "$24.10"}));
-    Summary();
+    USER_STEP(Summary());
     QCOMPARE(Figures(), (QStringList{"$25.50", "$2.04", "$5.50", "$33.04"}));
     QCOMPARE(Fields().first(5), (QStringList{"Ann Smith", "1 Main St", "Fresno", "ca", "93650"}));
     QVERIFY(modals_->shown.empty());
@@ -238,11 +239,11 @@ class frmMailTest : public QObject {
     QCOMPARE(state->text(QAccessible::Name), QString("State"));
     QCOMPARE(state->text(QAccessible::Value), QString("ca"));
 
-    NextOrder();
+    USER_STEP(NextOrder());
     QCOMPARE(Fields(), QStringList(9, QString()));
     QCOMPARE(Figures(), QStringList(4, QString()));
     QCOMPARE(Focused(), QString("txtName"));
-    Summary();
+    USER_STEP(Summary());
     QCOMPARE(Figures(), QStringList(4, "$0.00"));
   }
 
@@ -260,11 +261,11 @@ class frmMailTest : public QObject {
     form_ = NewForm(*modals_, services);
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     Fill(Qt::Key_A, "CA");
-    Item("Teapot", "2", "2,5", "12,50");
-    Item("Returned cup", "-1", "0,5", "1,25");
-    Item("Spoons", "2,5", "1", "0,12345");  // 2 spoons at 0.1234: both ties go to even
+    USER_STEP(Item("Teapot", "2", "2,5", "12,50"));
+    USER_STEP(Item("Returned cup", "-1", "0,5", "1,25"));
+    USER_STEP(Item("Spoons", "2,5", "1", "0,12345"));  // 2 spoons at 0.1234: both ties go to even
     QVERIFY(modals_->shown.empty());
-    Summary();
+    USER_STEP(Summary());
     // By hand: 25 - 1.25 + 2 × 0.1234 = 23.9968; tax 1.9197; 6.5 in weight ships for
     // 1 + 6.5 × 0.25 = 2.625; in all 28.5415.
     QStringList expected;
@@ -293,11 +294,11 @@ class frmMailTest : public QObject {
     QFETCH(QStringList, item);
     QFETCH(QString, prompt);
     QFETCH(QString, field);
-    Item("Kettle", "1", "1", "1");
-    Summary();
+    USER_STEP(Item("Kettle", "1", "1", "1"));
+    USER_STEP(Summary());
     const QStringList figures = Figures();
 
-    Item("Vase", item[0], item[1], item[2]);
+    USER_STEP(Item("Vase", item[0], item[1], item[2]));
     QCOMPARE(modals_->shown.size(), std::size_t{1});
     const auto& message = modals_->shown.front();
     QCOMPARE(message.title, QString("Validation Error"));
@@ -312,24 +313,24 @@ class frmMailTest : public QObject {
     // The refused text is selected, so typing replaces it.
     QCOMPARE(form_->findChild<QLineEdit*>(field)->selectedText(),
              form_->findChild<QLineEdit*>(field)->text());
-    Summary();
+    USER_STEP(Summary());
     QCOMPARE(Figures(), figures);
   }
 
   void overflowIsReportedAndTheOrderIsKept() {
     Fill(Qt::Key_A, "CA");
-    Item("Kettle", "1", "1", "1");
-    Summary();
+    USER_STEP(Item("Kettle", "1", "1", "1"));
+    USER_STEP(Summary());
     const QStringList figures = Figures();
 
     // A quantity beyond 16 bits: refused while reading, before anything changes; it stays
     // on screen, with the focus on it, to be typed over.
-    Item("Crate", "40000", "1", "1");
+    USER_STEP(Item("Crate", "40000", "1", "1"));
     QCOMPARE(Text("txtQuantity"), QString("40000"));
     QCOMPARE(Focused(), QString("txtQuantity"));
     // A price the ledger holds, but whose total with tax passes the money range.
-    Item("Ship", "1", "1", "900000000000000");
-    Summary();
+    USER_STEP(Item("Ship", "1", "1", "900000000000000"));
+    USER_STEP(Summary());
 
     QCOMPARE(modals_->shown.size(), std::size_t{2});
     for (const auto& message : modals_->shown) {
@@ -341,10 +342,10 @@ class frmMailTest : public QObject {
     }
     QCOMPARE(Figures(), figures);
     // The window still works.
-    NextOrder();
+    USER_STEP(NextOrder());
     Fill(Qt::Key_A, "CA");
-    Item("Kettle", "1", "1", "1");
-    Summary();
+    USER_STEP(Item("Kettle", "1", "1", "1"));
+    USER_STEP(Summary());
     QCOMPARE(Figures(), figures);
   }
 
@@ -370,10 +371,11 @@ class frmMailTest : public QObject {
     locale_ = std::make_unique<order::LocaleServices>(locale.toStdString());
     form_ = NewForm(*modals_, *locale_);
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    const qreal chosen = ChooseFigureFont(points);
+    const std::optional<qreal> chosen = ChooseFigureFont(points);
+    QVERIFY(chosen);
     Fill(Qt::Key_A, "NY");
-    Item("Yacht", "1", "0", price);
-    Summary();
+    USER_STEP(Item("Yacht", "1", "0", price));
+    USER_STEP(Summary());
     QVERIFY(modals_->shown.size() == 1);  // the font chooser, and no message
 
     QWidget& client = *form_->centralWidget();
@@ -408,7 +410,7 @@ class frmMailTest : public QObject {
     QVERIFY(form_->frameGeometry().height() <= screen.height());
     // The largest amount fits at the design's size; larger sizes give way only to the screen.
     const qreal drawn = FormReader(*form_).FigureLabels().front()->font().pointSizeF();
-    QVERIFY2(drawn >= 9.75 && drawn <= chosen, qPrintable(QString::number(drawn)));
+    QVERIFY2(drawn >= 9.75 && drawn <= *chosen, qPrintable(QString::number(drawn)));
   }
 
   void smallAmountsAtTheDesignFontKeepTheDesignToThePixel() {
@@ -420,17 +422,17 @@ class frmMailTest : public QObject {
       return all;
     };
     const QList<QRect> design = geometry();
-    Item("Boat", "1", "3", "99998.24");
-    Summary();
+    USER_STEP(Item("Boat", "1", "3", "99998.24"));
+    USER_STEP(Summary());
     QCOMPARE(FormReader(*form_).Figures().back(), QString("$99,999.99"));
     QCOMPARE(geometry(), design);
     // Grown for a larger amount and font, then back to the design when they fit again.
-    Item("Yacht", "1", "3", "1234567.89");
-    ChooseFigureFont(24);
-    Summary();
+    USER_STEP(Item("Yacht", "1", "3", "1234567.89"));
+    USER_STEP(ChooseFigureFont(24));
+    USER_STEP(Summary());
     QVERIFY(geometry() != design);
-    ChooseFigureFont(9.75);
-    NextOrder();
+    USER_STEP(ChooseFigureFont(9.75));
+    USER_STEP(NextOrder());
     QCOMPARE(geometry(), design);
   }
 
@@ -454,7 +456,7 @@ class frmMailTest : public QObject {
       chooser.setCurrentFont(QFont("DejaVu Serif", 12, QFont::Bold));
       Press(Qt::Key_Return);
     });
-    Choose(Qt::Key_E, Qt::Key_F);
+    USER_STEP(Choose(Qt::Key_E, Qt::Key_F));
     QCOMPARE(modals_->shown.size(), std::size_t{1});
     QCOMPARE(modals_->shown[0].owner.data(), form_.get());
     QVERIFY(modals_->shown[0].modal && modals_->shown[0].active);
@@ -472,14 +474,14 @@ class frmMailTest : public QObject {
     }
 
     // The chooser opens on the figures' font as it is now, and Cancel keeps it.
-    Item("Cup", "1", "1", "2");
-    Summary();
-    NextOrder();
+    USER_STEP(Item("Cup", "1", "1", "2"));
+    USER_STEP(Summary());
+    USER_STEP(NextOrder());
     modals_->answers.emplace_back([&](QDialog& dialog) {
       opened = dynamic_cast<QFontDialog&>(dialog).currentFont();
       Press(Qt::Key_Escape);
     });
-    Choose(Qt::Key_E, Qt::Key_F);
+    USER_STEP(Choose(Qt::Key_E, Qt::Key_F));
     QCOMPARE(opened.family(), QString("DejaVu Serif"));
     QVERIFY(opened.bold() && !opened.italic());
     QCOMPARE(opened.pointSize(), 12);
@@ -497,7 +499,7 @@ class frmMailTest : public QObject {
     odd.setPointSizeF(14);
     figures[2]->setFont(odd);
     modals_->answers.emplace_back([](QDialog&) { Press(Qt::Key_Escape); });
-    Choose(Qt::Key_E, Qt::Key_F);
+    USER_STEP(Choose(Qt::Key_E, Qt::Key_F));
     for (const QLabel* figure : figures) {
       QVERIFY(!figure->font().italic());
       QCOMPARE(figure->font().pointSizeF(), 9.75);
@@ -523,7 +525,7 @@ class frmMailTest : public QObject {
       chooser.setCurrentColor(blue);
       Press(Qt::Key_Return);
     });
-    Choose(Qt::Key_E, Qt::Key_R);
+    USER_STEP(Choose(Qt::Key_E, Qt::Key_R));
     QCOMPARE(opened, start);
     for (QLabel* figure : figures) {
       QCOMPARE(figure->palette().color(figure->foregroundRole()), blue);
@@ -532,13 +534,13 @@ class frmMailTest : public QObject {
     QCOMPARE(caption->palette().color(caption->foregroundRole()), captionColour);
 
     // Next Order keeps the colour; the chooser opens on it, and Cancel keeps it.
-    NextOrder();
+    USER_STEP(NextOrder());
     modals_->answers.emplace_back([&](QDialog& dialog) {
       opened = dynamic_cast<QColorDialog&>(dialog).currentColor();
       dynamic_cast<QColorDialog&>(dialog).setCurrentColor(Qt::red);
       Press(Qt::Key_Escape);
     });
-    Choose(Qt::Key_E, Qt::Key_R);
+    USER_STEP(Choose(Qt::Key_E, Qt::Key_R));
     QCOMPARE(opened, blue);
     for (const QLabel* figure : figures) {
       QCOMPARE(figure->palette().color(figure->foregroundRole()), blue);
@@ -546,7 +548,7 @@ class frmMailTest : public QObject {
   }
 
   void aboutNamesTheAuthor() {
-    Choose(Qt::Key_H, Qt::Key_A);
+    USER_STEP(Choose(Qt::Key_H, Qt::Key_A));
     QCOMPARE(modals_->shown.size(), std::size_t{1});
     const auto& about = modals_->shown.front();
     QCOMPARE(about.title, QString("About My Program"));
@@ -560,11 +562,11 @@ class frmMailTest : public QObject {
   void printFormWithoutAPrinterSaysSoAndKeepsTheOrder() {
     // The test's print system has no server, so there is no default printer.
     Fill(Qt::Key_N, "Ann");
-    Item("Cup", "1", "1", "2");
-    Summary();
+    USER_STEP(Item("Cup", "1", "1", "2"));
+    USER_STEP(Summary());
     const QStringList fields = Fields();
     const QStringList figures = Figures();
-    PrintForm();
+    USER_STEP(PrintForm());
     QCOMPARE(modals_->shown.size(), std::size_t{1});
     const auto& message = modals_->shown.front();
     QCOMPARE(message.title, QString("Quistral"));
@@ -600,9 +602,9 @@ class frmMailTest : public QObject {
     const QStringList fields = Fields();
     for (const Qt::Key command : {Qt::Key_N, Qt::Key_S}) {
       if (command == Qt::Key_N)
-        Choose(Qt::Key_E, Qt::Key_N);
+        USER_STEP(Choose(Qt::Key_E, Qt::Key_N));
       else
-        Summary();
+        USER_STEP(Summary());
       QCOMPARE(modals_->shown.size(), std::size_t{command == Qt::Key_N ? 1U : 2U});
       QCOMPARE(modals_->shown.back().text,
                QString::fromUtf8(WindowMessages::kCommandFailedPrompt.data(),
@@ -637,7 +639,7 @@ class frmMailTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(!notice.isVisible(), 5000);
     });
     waited.start();
-    PrintForm();
+    USER_STEP(PrintForm());
     const qint64 took = waited.elapsed();
 
     QVERIFY2(noticeAt >= 300 && noticeAt < 1500, qPrintable(QString::number(noticeAt)));
@@ -659,7 +661,7 @@ class frmMailTest : public QObject {
       QTest::keyClick(&notice, Qt::Key_Escape);
     });
     waited.restart();
-    PrintForm();
+    USER_STEP(PrintForm());
     QVERIFY2(cancelledAt >= 0 && waited.elapsed() - cancelledAt < 500,
              qPrintable(QString::number(waited.elapsed() - cancelledAt)));
     QCOMPARE(modals_->shown.size(), std::size_t{1});
@@ -678,7 +680,7 @@ class frmMailTest : public QObject {
       }
     } counter;
     form_->installEventFilter(&counter);
-    Choose(Qt::Key_F, Qt::Key_X);
+    USER_STEP(Choose(Qt::Key_F, Qt::Key_X));
     QCOMPARE(counter.closes, 1);
     QVERIFY(!form_->isVisible());
     QVERIFY(modals_->shown.empty());

@@ -1,5 +1,8 @@
 #pragma once
 
+// What the window and the print module share, and no more: the window loads the module at
+// run time and never links it, so this is the whole of what the two agree on.
+
 #include <QImage>
 #include <QString>
 #include <atomic>
@@ -56,3 +59,4 @@ struct PrintTask {
 /// blocks on the print system, never past the task's deadline.
 extern "C" void QuistralPrintPage(window::PrintTask& task);
 inline constexpr const char* kPrintPageSymbol = "QuistralPrintPage";
+using PrintPageFunction = decltype(&QuistralPrintPage);
