@@ -5,6 +5,7 @@
 # the builds the test command makes, also every path under build/ that they name.
 # Usage: check-readme.sh source-dir [--built]
 set -uo pipefail
+[ $# -ge 1 ] || { echo "usage: $0 source-dir [--built]" >&2; exit 2; }
 source_dir=$(realpath "$1")
 built=${2:-}
 cd "$source_dir" || exit 1
