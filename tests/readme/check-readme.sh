@@ -48,6 +48,8 @@ check_command() {
       defined "$name" || complain "$where: \`$text\`: nothing in the build or scripts reads $name"
       continue
     fi
+    # An option's value may be a path too (-artifact_prefix=build/…).
+    [[ "$word" == -*=* ]] && word=${word#*=}
     word=${word#./}
     [[ "$word" =~ ^(scripts|tests|docs|fuzz|build|bench|tools|packaging|desktop|order|window|app|cmake)/ ]] ||
       continue
