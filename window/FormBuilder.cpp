@@ -66,6 +66,11 @@ void BuildMenus(QMenuBar& menuBar, FormWidgets& widgets) {
 
 }  // namespace
 
+QRect MirroredWithin(QRect place, int parentWidth) {
+  place.moveLeft(parentWidth - place.left() - place.width());
+  return place;
+}
+
 QFont FigureFont() {
   QFont font(QStringLiteral("Sans Serif"));
   font.setPointSizeF(9.75);
@@ -85,7 +90,7 @@ void PlaceForm(const FormWidgets& widgets, QWidget& client, qreal pixelsPerInch)
     if (mirrored) {
       // Group boxes come first in the table, so a control's group is already placed.
       const int parentWidth = row.group ? widgets.groups[*row.group]->width() : clientSize.width();
-      place.moveLeft(parentWidth - place.left() - place.width());
+      place = MirroredWithin(place, parentWidth);
     }
     QWidget* control = widgets.byRow.at(i);
     control->setGeometry(place);

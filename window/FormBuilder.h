@@ -51,6 +51,9 @@ FormWidgets BuildForm(QWidget& client, QMenuBar& menuBar, qreal dotsPerInch);
 /// every control's horizontal place is mirrored within its parent.
 void PlaceForm(const FormWidgets& widgets, QWidget& client, qreal pixelsPerInch);
 
+/// `place` mirrored within a parent `parentWidth` wide: where a control stands right to left.
+QRect MirroredWithin(QRect place, int parentWidth);
+
 /// The font the four summary figures start with.
 QFont FigureFont();
 

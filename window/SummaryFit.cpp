@@ -52,8 +52,7 @@ void SummaryFit::SetChosenFont(const QFont& font) {
 }
 
 QRect SummaryFit::Mirrored(QRect place, int parentWidth) const {
-  if (client_.isRightToLeft()) place.moveLeft(parentWidth - place.left() - place.width());
-  return place;
+  return client_.isRightToLeft() ? MirroredWithin(place, parentWidth) : place;
 }
 
 SummaryFit::Geometry SummaryFit::Fitted(const QFont& font) const {

@@ -35,6 +35,15 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+/// Every message box the window shows, owned by the window and run through `modals`.
+void ShowMessageBox(ModalRunner& modals, QWidget& owner, QMessageBox::Icon icon,
+                    const QString& title, const QString& prompt, const QString& detail) {
+  QMessageBox box(icon, title, prompt, QMessageBox::Ok, &owner);
+  box.setObjectName(QStringLiteral("messageBox"));
+  box.setInformativeText(detail);
+  modals.Run(box);
+}
+
 }  // namespace
 
 frmMail::frmMail(ModalRunner& modals, LocaleSource locale, PrintTiming printing, QWidget* parent)
@@ -244,19 +253,14 @@ void frmMail::SetFocus(OrderField field) {
 }
 
 void frmMail::ShowWindowMessage(const QString& prompt, const QString& detail) {
-  QMessageBox box(QMessageBox::Warning, FromUtf8(WindowMessages::kTitle), prompt, QMessageBox::Ok,
-                  this);
-  box.setObjectName(QStringLiteral("messageBox"));
-  box.setInformativeText(detail);
-  modals_.Run(box);
+  ShowMessageBox(modals_, *this, QMessageBox::Warning, FromUtf8(WindowMessages::kTitle), prompt,
+                 detail);
 }
 
 void frmMail::ShowMessage(std::string_view prompt, std::string_view title, MessageIcon icon) {
-  const QMessageBox::Icon boxIcon =
-      icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
-  QMessageBox box(boxIcon, FromUtf8(title), FromUtf8(prompt), QMessageBox::Ok, this);
-  box.setObjectName(QStringLiteral("messageBox"));
-  modals_.Run(box);
+  ShowMessageBox(modals_, *this,
+                 icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                 FromUtf8(title), FromUtf8(prompt), {});
 }
 
 }  // namespace window
